@@ -1,0 +1,30 @@
+#pragma once
+// Everything the program does under HKLM\Software\Microsoft\Windows\CurrentVersion\App Paths.
+
+#include <string>
+
+#include "store/command_table.h"
+#include "store/store_context.h"
+
+namespace quillet {
+
+// Creates or overwrites the subkey N.exe of a user command: default value = its launcher
+// shortcut, "Path" = the Cmds folder. Shows "Error creating registry key!" when it cannot.
+void CreateAppPathsKey(const StoreContext& store, const std::string& name);
+
+// Deletes the subkey N.exe and the command's launcher shortcut and definition file. Reports
+// nothing. A name that is not a safe file name keeps its files: nothing outside Cmds is deleted.
+void DeleteCommand(const StoreContext& store, const std::string& name);
+
+// Writes the Run-dialog verbs create, remove, clear and quillet, stopping at the first subkey
+// that cannot be created.
+void WriteBuiltInVerbs(const StoreContext& store);
+
+// Appends a row for every App Paths subkey whose name is not that of a user command.
+void ListSystemCommands(const StoreContext& store, const UserCommandList& userCommands,
+                        SystemCommandList& systemCommands);
+
+// Fills the target of every system row from the default value of its subkey.
+void ReadSystemCommandTargets(SystemCommandList& systemCommands);
+
+}  // namespace quillet

@@ -1,0 +1,31 @@
+#pragma once
+// The rows of the two command lists. The main window owns both tables; the list views show them.
+
+#include <string>
+#include <vector>
+
+namespace quillet {
+
+// One user command, as loaded from its definition file: tag is the window mode as stored text,
+// icon a position in the command image list (0 while the row has none yet).
+struct UserCommandRow {
+  std::string name;
+  std::string target;
+  std::string parameters;
+  std::string tag;
+  int icon = 0;
+};
+
+struct SystemCommandRow {
+  std::string name;
+  std::string target;
+};
+
+using UserCommandList = std::vector<UserCommandRow>;
+using SystemCommandList = std::vector<SystemCommandRow>;
+
+// Removes the first row named exactly `name` (with case). True when a row went, so that the
+// owner redraws its list; false, and nothing changed, when no row matched.
+bool RemoveFromCommandList(UserCommandList& rows, const std::string& name);
+
+}  // namespace quillet

@@ -1,0 +1,80 @@
+#include "store/definition_store.h"
+
+#include <algorithm>
+#include <cctype>
+
+#include "store/command_name.h"
+#include "store/definition_file.h"
+#include "store/scoped_handles.h"
+#include "store/store_paths.h"
+
+namespace quillet {
+
+namespace {
+
+// Only the first five lines are ever needed; a junk file is not read past this.
+constexpr DWORD kMostBytesRead = 1 << 20;
+
+bool WriteWholeFile(const std::string& path, const std::string& bytes) {
+  ScopedFile file(CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                              FILE_ATTRIBUTE_NORMAL, nullptr));
+  if (!file) return false;
+  DWORD written = 0;
+  return WriteFile(file.Get(), bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) &&
+         written == bytes.size() && FlushFileBuffers(file.Get());
+}
+
+// The start of a file, up to its fifth line end (or kMostBytesRead bytes).
+std::string ReadFirstLines(const std::string& path) {
+  ScopedFile file(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                              FILE_ATTRIBUTE_NORMAL, nullptr));
+  std::string bytes;
+  if (!file) return bytes;
+  char chunk[4096];
+  DWORD got = 0;
+  while (bytes.size() < kMostBytesRead && ReadFile(file.Get(), chunk, sizeof chunk, &got, nullptr) && got > 0) {
+    bytes.append(chunk, got);
+    if (std::count(bytes.begin(), bytes.end(), '\n') >= 5) break;
+  }
+  return bytes;
+}
+
+bool EndsWithCfg(const std::string& fileName) {
+  if (fileName.size() < 4) return false;
+  std::string ending = fileName.substr(fileName.size() - 4);
+  std::transform(ending.begin(), ending.end(), ending.begin(),
+                 [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+  return ending == ".cfg";
+}
+
+}  // namespace
+
+bool WriteDefinitionFile(const StoreContext& store, const std::string& name, const std::string& target,
+                         const std::string& parameters, std::int16_t windowMode) {
+  if (!IsSafeCommandName(name)) return false;
+  const std::string path = GeneratedFilePath(store.programFolder, name, ".cfg");
+  const std::string temporary = path + ".new";
+  if (!WriteWholeFile(temporary, DefinitionFileText(name, target, parameters, windowMode)) ||
+      !MoveFileExA(temporary.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+    DeleteFileA(temporary.c_str());
+    return false;
+  }
+  return true;
+}
+
+void LoadDefinitionFiles(const StoreContext& store, UserCommandList& rows) {
+  const std::string folder = CmdsFolder(store.programFolder);
+  WIN32_FIND_DATAA found;
+  ScopedFind search(FindFirstFileA((folder + "\\*.cfg").c_str(), &found));
+  if (!search) return;
+  constexpr DWORD kSkipped = FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_DIRECTORY;
+  do {
+    // The search also matches longer extensions through their short names ("a.cfgx").
+    if ((found.dwFileAttributes & kSkipped) != 0 || !EndsWithCfg(found.cFileName)) continue;
+    const DefinitionFields fields = ParseDefinitionText(ReadFirstLines(folder + "\\" + found.cFileName),
+                                                        NameFromDefinitionFileName(found.cFileName));
+    rows.push_back({fields.name, fields.target, fields.parameters, fields.windowModeText, 0});
+  } while (FindNextFileA(search.Get(), &found));
+}
+
+}  // namespace quillet

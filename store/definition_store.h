@@ -1,0 +1,21 @@
+#pragma once
+// Definition files on disk: P\Cmds\run_N.cfg, the program's own record of each user command.
+
+#include <cstdint>
+#include <string>
+
+#include "store/command_table.h"
+#include "store/store_context.h"
+
+namespace quillet {
+
+// Writes the definition file of a command, replacing any file of that name. The text goes to a
+// temporary file first, which then replaces the old file in one step, so a crash or a full disk
+// never leaves a torn file behind. False on any error, with no message.
+bool WriteDefinitionFile(const StoreContext& store, const std::string& name, const std::string& target,
+                         const std::string& parameters, std::int16_t windowMode);
+
+// Appends one row per definition file, in the order the file search returns them.
+void LoadDefinitionFiles(const StoreContext& store, UserCommandList& rows);
+
+}  // namespace quillet

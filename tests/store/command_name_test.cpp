@@ -1,0 +1,26 @@
+#include "store/command_name.h"
+
+#include <gtest/gtest.h>
+
+namespace quillet {
+namespace {
+
+TEST(CommandName, AcceptsOrdinaryNamesWhateverTheirCase) {
+  for (const char* name : {"notes", "Notes", "a", "my-cmd_2", "x.y", "caf\xE9", "a..b"}) {
+    EXPECT_TRUE(IsSafeCommandName(name)) << name;
+  }
+}
+
+TEST(CommandName, RefusesNamesThatWouldLeaveCmdsOrNestKeys) {
+  for (const char* name : {"", ".", "..", "a\\b", "..\\evil", "a/b", "c:x", "a*", "a?", "a\"b", "a<b", "a>b",
+                           "a|b", "tab\there"}) {
+    EXPECT_FALSE(IsSafeCommandName(name)) << name;
+  }
+}
+
+TEST(CommandName, RefusalMessageNamesTheName) {
+  EXPECT_NE(UnsafeNameMessage("a/b").find("'a/b'"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace quillet

@@ -1,0 +1,31 @@
+#include "ui/main/first_run.h"
+
+#include <windows.h>
+
+#include "store/scoped_handles.h"
+
+namespace quillet {
+
+namespace {
+constexpr const char* kFirstRunValue = "FirstRunDone";
+}
+
+bool MarkFirstStart(const char* userKey) {
+  DWORD done = 0;
+  DWORD size = sizeof done;
+  if (RegGetValueA(HKEY_CURRENT_USER, userKey, kFirstRunValue, RRF_RT_REG_DWORD, nullptr, &done, &size) ==
+          ERROR_SUCCESS &&
+      done != 0) {
+    return false;
+  }
+  HKEY raw = nullptr;
+  if (RegCreateKeyExA(HKEY_CURRENT_USER, userKey, 0, nullptr, 0, KEY_SET_VALUE, nullptr, &raw, nullptr) ==
+      ERROR_SUCCESS) {
+    const ScopedRegistryKey key(raw);
+    done = 1;
+    RegSetValueExA(key.Get(), kFirstRunValue, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&done), sizeof done);
+  }
+  return true;
+}
+
+}  // namespace quillet

@@ -1,0 +1,91 @@
+#include "ui/main/startup.h"
+
+#include <windows.h>
+
+#include <algorithm>
+
+#include "store/app_paths_store.h"
+#include "store/command_name.h"
+#include "store/companion_scripts.h"
+#include "store/store_paths.h"
+#include "store/text.h"
+#include "ui/main/create_from_shell.h"
+#include "ui/main/first_run.h"
+#include "ui/main/start_arguments.h"
+
+namespace quillet {
+
+namespace {
+
+constexpr const char* kFirstRunQuestion =
+    "Do you want to add a Quillet context menu for common files and folders? This will make it possible to "
+    "create commands by right-clicking files/folders in explorer. You can alter this feature later under "
+    "'Settings' in the main window.";
+constexpr const char* kSyntaxHelp =
+    "Creating a command. Syntax: create <name> <path>\r\nRemoving a command. Syntax: remove <name>";
+constexpr const char* kNamePrompt = "Enter command name for the selected file/folder:";
+constexpr int kShowRestore = 9;
+
+void AskFirstStartQuestion(const StoreContext& store, Prompt& prompt) {
+  if (prompt.Message(kFirstRunQuestion, "Quillet (First Run)", kYesNo) == IDYES) {
+    StartCompanionScript(store.owner, store.programFolder, "addcontextmenu.vbs", "", "", kShowRestore);
+  }
+}
+
+// Refuses a name that cannot safely become file and subkey names; true when it is usable.
+bool AcceptName(Prompt& prompt, const std::string& name) {
+  if (IsSafeCommandName(name)) return true;
+  prompt.Message(UnsafeNameMessage(name), kAppTitle, kOkOnly | kIconExclamation);
+  return false;
+}
+
+// The Explorer entry: ask for a name until one without blanks is given, then make the command.
+StartOutcome CreateFromExplorerPath(const StoreContext& store, Prompt& prompt, const std::string& path) {
+  for (;;) {
+    const std::string name = TrimSpaces(prompt.InputBox(kNamePrompt, kAppTitle, "mycommand"));
+    const auto spaces = std::count(name.begin(), name.end(), ' ');
+    for (long i = 0; i < spaces; ++i) {
+      prompt.Message("No spaces allowed!", kAppTitle, kOkOnly | kIconInformation);
+    }
+    if (spaces > 0) continue;
+    if (name.empty()) return StartOutcome::EndProgram;
+    if (!AcceptName(prompt, name)) continue;
+    return CreateFromShell(store, name, path) ? StartOutcome::EndProgram : StartOutcome::EmptyMainWindow;
+  }
+}
+
+}  // namespace
+
+void CreateCmdsFolder(const std::string& programFolder) {
+  const std::string folder = CmdsFolder(programFolder);
+  if (GetFileAttributesA(folder.c_str()) == INVALID_FILE_ATTRIBUTES) CreateDirectoryA(folder.c_str(), nullptr);
+}
+
+StartOutcome RunStartup(const StoreContext& store, Prompt& prompt, const std::string& argumentText,
+                        const StartupSettings& settings) {
+  if (MarkFirstStart(settings.userKey)) AskFirstStartQuestion(store, prompt);
+  CreateCmdsFolder(store.programFolder);
+
+  const StartRequest request = ParseArgumentText(argumentText);
+  switch (request.verb) {
+    case StartVerb::Normal:
+      return StartOutcome::NormalStart;
+    case StartVerb::SyntaxHelp:
+      prompt.Message(kSyntaxHelp, "Quillet - Help", kOkOnly);
+      return StartOutcome::EndProgram;
+    case StartVerb::ExplorerPath:
+      return CreateFromExplorerPath(store, prompt, request.path);
+    case StartVerb::Remove:
+      if (!AcceptName(prompt, request.name)) return StartOutcome::EndProgram;
+      DeleteCommand(store, request.name);
+      prompt.Message("The command: ' " + request.name + " ' was removed.", kAppTitle, kOkOnly);
+      return StartOutcome::EndProgram;
+    case StartVerb::Create:
+      if (!AcceptName(prompt, request.name)) return StartOutcome::EndProgram;
+      return CreateFromShell(store, request.name, request.path) ? StartOutcome::EndProgram
+                                                                : StartOutcome::EmptyMainWindow;
+  }
+  return StartOutcome::EndProgram;
+}
+
+}  // namespace quillet
