@@ -5,6 +5,7 @@
 #include <string>
 
 #include "store/command_table.h"
+#include "store/command_record.h"
 #include "store/store_context.h"
 
 namespace quillet {

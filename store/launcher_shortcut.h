@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <string>
 
+#include "store/command_record.h"
 #include "store/store_context.h"
 
 namespace quillet {

@@ -1,1 +1,60 @@
+#include "store/launcher_shortcut.h"
+
 #include <gtest/gtest.h>
+
+#include "store/store_paths.h"
+#include "tests/support/recording_prompt.h"
+#include "tests/support/temp_program_folder.h"
+
+namespace quillet {
+namespace {
+
+TEST(LauncherShortcut, MissingScriptIsReportedAndRefused) {
+  testing::TempProgramFolder program(testing::TempProgramFolder::Scripts::None);
+  testing::RecordingPrompt prompt;
+  const StoreContext store{program.Path(), nullptr, prompt};
+  EXPECT_FALSE(CreateShortcutLNKFile(store, "notes", "C:\\n.txt", "", "C:\\", kWindowNormal));
+  ASSERT_EQ(prompt.Records().size(), 1u);
+  EXPECT_EQ(prompt.Records()[0].text, "Couldn\xB4t find the file 'cshortcut.vbs', please reinstall the program!");
+  EXPECT_EQ(prompt.Records()[0].title, "Error");
+  EXPECT_EQ(prompt.Records()[0].flags, 64u);
+}
+
+TEST(LauncherShortcut, MissingScriptHostIsReportedAndRefused) {
+  testing::TempProgramFolder program(testing::TempProgramFolder::Scripts::Copied);
+  // With an empty HKEY_CLASSES_ROOT this process's shell finds no program for .vbs files.
+  HKEY empty = nullptr;
+  RegCreateKeyExA(HKEY_CURRENT_USER, "Software\\QuilletTestEmptyClasses", 0, nullptr, 0, KEY_ALL_ACCESS, nullptr,
+                  &empty, nullptr);
+  RegOverridePredefKey(HKEY_CLASSES_ROOT, empty);
+  testing::RecordingPrompt prompt;
+  const StoreContext store{program.Path(), nullptr, prompt};
+  const bool made = CreateShortcutLNKFile(store, "notes", "C:\\n.txt", "", "C:\\", kWindowNormal);
+  RegOverridePredefKey(HKEY_CLASSES_ROOT, nullptr);
+  RegCloseKey(empty);
+
+  EXPECT_FALSE(made);
+  ASSERT_EQ(prompt.Records().size(), 1u);
+  EXPECT_EQ(prompt.Records()[0].text,
+            "Could not locate the Windows Script Host Engine on your computer!\r\n"
+            "It can be downloaded for free at https://www.microsoft.com/download/details.aspx?id=8247");
+  EXPECT_EQ(prompt.Records()[0].title, "Error");
+}
+
+TEST(LauncherShortcut, StartedScriptWritesTheShortcutAndLeavesTheEnvironmentAsItWas) {
+  testing::TempProgramFolder program(testing::TempProgramFolder::Scripts::Copied);
+  testing::RecordingPrompt prompt;
+  const StoreContext store{program.Path(), nullptr, prompt};
+  const std::string vbs = GeneratedFilePath(program.Path(), "notes", ".vbs");
+  testing::WriteFileBytes(vbs, "' user file");
+  SetFileAttributesA(vbs.c_str(), FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN);
+
+  EXPECT_TRUE(CreateShortcutLNKFile(store, "notes", "C:\\windows\\notepad.exe", "a b", "C:\\windows", 3));
+  EXPECT_TRUE(prompt.Records().empty());
+  EXPECT_EQ(GetFileAttributesA(vbs.c_str()), static_cast<DWORD>(FILE_ATTRIBUTE_NORMAL));
+  EXPECT_EQ(GetEnvironmentVariableA("QUILLET_SHORTCUT_TARGET", nullptr, 0), 0u);
+  EXPECT_TRUE(testing::WaitForFile(GeneratedFilePath(program.Path(), "notes", ".lnk"), 20));
+}
+
+}  // namespace
+}  // namespace quillet
