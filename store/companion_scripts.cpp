@@ -12,7 +12,7 @@ INT_PTR StartCompanionScript(HWND owner, const std::string& programFolder, const
   return reinterpret_cast<INT_PTR>(result);
 }
 
-ScopedEnvironmentVariable::ScopedEnvironmentVariable(const char* name, const std::string& value) : name_(name) {
+ScopedEnvironmentVariable::ScopedEnvironmentVariable(const char* name, const char* value) : name_(name) {
   const DWORD size = GetEnvironmentVariableA(name, nullptr, 0);
   if (size > 0) {
     previous_.resize(size);
@@ -20,7 +20,7 @@ ScopedEnvironmentVariable::ScopedEnvironmentVariable(const char* name, const std
     previous_.resize(length);
     hadValue_ = true;
   }
-  SetEnvironmentVariableA(name, value.c_str());
+  SetEnvironmentVariableA(name, value);
 }
 
 ScopedEnvironmentVariable::~ScopedEnvironmentVariable() {

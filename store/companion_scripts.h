@@ -11,11 +11,11 @@ namespace quillet {
 INT_PTR StartCompanionScript(HWND owner, const std::string& programFolder, const std::string& script,
                              const std::string& parameters, const std::string& folder, int show);
 
-// Sets a variable of this process's environment for as long as it lives, so that a process
-// started meanwhile inherits it; the previous state is restored afterwards.
+// Sets (with nullptr: removes) a variable of this process's environment for as long as it lives,
+// so that a process started meanwhile inherits it; the previous state is restored afterwards.
 class ScopedEnvironmentVariable {
  public:
-  ScopedEnvironmentVariable(const char* name, const std::string& value);
+  ScopedEnvironmentVariable(const char* name, const char* value);
   ScopedEnvironmentVariable(const ScopedEnvironmentVariable&) = delete;
   ScopedEnvironmentVariable& operator=(const ScopedEnvironmentVariable&) = delete;
   ~ScopedEnvironmentVariable();

@@ -33,9 +33,10 @@ bool CreateShortcutLNKFile(const StoreContext& store, const std::string& name, c
                                 windowMode, parameters};
   std::list<ScopedEnvironmentVariable> fields;
   for (const ShortcutFieldVariable& field : kShortcutFieldVariables) {
-    fields.emplace_back(field.variable, request.*field.field);
+    fields.emplace_back(field.variable, (request.*field.field).c_str());
   }
-  fields.emplace_back(kShortcutModeVariable, std::to_string(windowMode));
+  const std::string mode = std::to_string(windowMode);
+  fields.emplace_back(kShortcutModeVariable, mode.c_str());
 
   const INT_PTR result = StartCompanionScript(store.owner, store.programFolder, "cshortcut.vbs",
                                               ShortcutScriptParameters(request), store.programFolder,

@@ -151,7 +151,7 @@ class HttpHandlerSwap {
 TEST_F(CShortcutScript, StartingAWebCommandReachesTheBrowser) {
   const HttpHandlerSwap browser;
   const std::string received = program_.File("received.txt");
-  const ScopedEnvironmentVariable recorderOutput("QUILLET_URL_RECORDER_OUT", received);
+  const ScopedEnvironmentVariable recorderOutput("QUILLET_URL_RECORDER_OUT", received.c_str());
   const std::string address = "http://example.com/quillet?q=" + UniqueName("run") + "&x=2";
 
   Write("site", address, "", "C:\\", 1);

@@ -51,7 +51,7 @@ TEST(LauncherShortcut, StartedScriptWritesTheShortcutAndLeavesTheEnvironmentAsIt
 
   EXPECT_TRUE(CreateShortcutLNKFile(store, "notes", "C:\\windows\\notepad.exe", "a b", "C:\\windows", 3));
   EXPECT_TRUE(prompt.Records().empty());
-  EXPECT_EQ(GetFileAttributesA(vbs.c_str()), static_cast<DWORD>(FILE_ATTRIBUTE_NORMAL));
+  EXPECT_EQ(GetFileAttributesA(vbs.c_str()) & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN), 0u);
   EXPECT_EQ(GetEnvironmentVariableA("QUILLET_SHORTCUT_TARGET", nullptr, 0), 0u);
   EXPECT_TRUE(testing::WaitForFile(GeneratedFilePath(program.Path(), "notes", ".lnk"), 20));
 }

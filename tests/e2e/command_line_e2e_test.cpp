@@ -1,0 +1,209 @@
+// The real quillet.exe, started as the shell starts it, with its dialogs answered from outside
+// and its work checked in the registry, in Cmds and by starting the commands it made.
+
+#include <gtest/gtest.h>
+
+#include "store/definition_file.h"
+#include "store/launcher_shortcut.h"
+#include "store/app_paths_store.h"
+#include "store/store_paths.h"
+#include "tests/e2e/e2e_support.h"
+#include "tests/scripts/shortcut_reader.h"
+#include "tests/support/recording_prompt.h"
+
+namespace quillet::testing {
+namespace {
+
+using tools::MessageIcon;
+
+constexpr const char* kContextMenuCommand = "Software\\Classes\\*\\shell\\QuilletCreateCommand\\command";
+
+HWND WaitForMainWindow(DWORD processId, DWORD timeoutMs = 20000) {
+  const ULONGLONG deadline = GetTickCount64() + timeoutMs;
+  while (GetTickCount64() < deadline) {
+    for (HWND window = FindWindowExA(nullptr, nullptr, "QuilletMainWindow", nullptr); window;
+         window = FindWindowExA(nullptr, window, "QuilletMainWindow", nullptr)) {
+      DWORD owner = 0;
+      GetWindowThreadProcessId(window, &owner);
+      if (owner == processId && IsWindowVisible(window)) return window;
+    }
+    Sleep(20);
+  }
+  return nullptr;
+}
+
+std::string AppPathsValue(const std::string& name, const char* valueName) {
+  return RegistryText(HKEY_LOCAL_MACHINE, AppPathsSubkey(name), valueName);
+}
+
+// What record_args.exe wrote when the shell started it: its argument text and its folder.
+struct Recorded {
+  std::string arguments;
+  std::string folder;
+};
+Recorded ReadRecording(const std::string& file) {
+  const std::string bytes = ReadFileBytes(file);
+  const auto end = bytes.find("\r\n");
+  Recorded recorded{bytes.substr(0, end), {}};
+  if (end != std::string::npos) recorded.folder = bytes.substr(end + 2, bytes.find("\r\n", end + 2) - end - 2);
+  return recorded;
+}
+
+class CommandLine : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    SetFirstStartDone(true);
+    // A target with a blank in its folder: the program that records how the shell started it.
+    CreateDirectoryA(targetFolder.c_str(), nullptr);
+    CopyFileA(BuiltTool("record_args.exe").c_str(), target.c_str(), FALSE);
+  }
+
+  // A normal start writes the Run-dialog verbs for this program folder; closing the window ends it.
+  void InstallVerbs() {
+    const auto quillet = program.Start("");
+    const HWND window = WaitForMainWindow(quillet->Id());
+    ASSERT_NE(window, nullptr);
+    char caption[64] = {};
+    GetWindowTextA(window, caption, sizeof caption);
+    EXPECT_STREQ(caption, "Quillet");
+    PostMessageA(window, WM_CLOSE, 0, 0);
+    EXPECT_EQ(quillet->WaitForExit(), 0u);
+  }
+
+  InstalledProgram program;
+  std::string targetFolder = program.File("Target Folder");
+  std::string target = targetFolder + "\\record_args.exe";
+  std::string recording = targetFolder + "\\record_args.out";
+  std::string name = UniqueName("cmd");
+};
+
+TEST_F(CommandLine, NormalStartWritesTheFourVerbsAndEndsWhenClosed) {
+  InstallVerbs();
+  for (const char* verb : {"create", "remove", "quillet"}) {
+    EXPECT_EQ(AppPathsValue(verb, nullptr), program.Exe()) << verb;
+    EXPECT_EQ(AppPathsValue(verb, "Path"), program.Path()) << verb;
+  }
+  EXPECT_EQ(AppPathsValue("clear", nullptr), program.File("clear.vbs"));
+}
+
+TEST_F(CommandLine, QuestionMarkAfterAVerbShowsTheSyntaxHelp) {
+  InstallVerbs();
+  const auto quillet = program.Start("?");
+  AnswerDialog(quillet->Id(), "Quillet - Help",
+               "Creating a command. Syntax: create <name> <path>\r\nRemoving a command. Syntax: remove <name>",
+               MessageIcon::None, "OK");
+  EXPECT_EQ(quillet->WaitForExit(), 0u);
+}
+
+TEST_F(CommandLine, CreateMakesACommandThatTheRunDialogStartsAndRemoveTakesItAway) {
+  InstallVerbs();
+  ASSERT_EQ(RunDialog("create " + name + " " + target), 0);
+  AnswerDialog(0, "Quillet", "Command added...\r\n\r\nName: " + name + "\r\nPath: " + target, MessageIcon::None,
+               "OK");
+
+  EXPECT_EQ(AppPathsValue(name, nullptr), program.Generated(name, ".lnk"));
+  EXPECT_EQ(AppPathsValue(name, "Path"), program.Cmds());
+  EXPECT_EQ(ReadFileBytes(program.Generated(name, ".cfg")), DefinitionFileText(name, target, "", 1));
+  ASSERT_TRUE(WaitForFile(program.Generated(name, ".lnk"), 20));
+  const ShortcutFields expected{target, "", targetFolder, 1};
+  EXPECT_EQ(ReadShortcut(program.Generated(name, ".lnk")), expected);
+  auto independent = ReadShortcutWithLnkinfo(program.Generated(name, ".lnk"));
+  ASSERT_TRUE(independent.has_value());
+  independent->windowStyle = 1;  // lnkinfo cannot read it
+  EXPECT_EQ(*independent, expected);
+
+  ASSERT_EQ(RunDialog(name), 0);
+  ASSERT_TRUE(WaitForFile(recording, 20));
+  const Recorded recorded = ReadRecording(recording);
+  EXPECT_EQ(recorded.arguments, "");
+  EXPECT_EQ(recorded.folder, targetFolder);
+
+  ASSERT_EQ(RunDialog("remove " + name), 0);
+  AnswerDialog(0, "Quillet", "The command: ' " + name + " ' was removed.", MessageIcon::None, "OK");
+  EXPECT_EQ(AppPathsValue(name, nullptr), "");
+  EXPECT_FALSE(FileExists(program.Generated(name, ".lnk")));
+  EXPECT_FALSE(FileExists(program.Generated(name, ".cfg")));
+  EXPECT_EQ(RunDialog(name), 2);
+}
+
+TEST_F(CommandLine, LauncherHandsTheParametersOverExactly) {
+  // Parameters come from the editor, which is not in this program yet: write the command through
+  // the store, as the editor will, and start it through the Run dialog.
+  RecordingPrompt prompt;
+  const StoreContext store{program.Path(), nullptr, prompt};
+  const std::string parameters = "\"C:\\My Files\\a.txt\"  -x   y ; z";
+  ASSERT_TRUE(CreateShortcutLNKFile(store, name, target, parameters, targetFolder, kWindowMinimized));
+  CreateAppPathsKey(store, name);
+  ASSERT_TRUE(WaitForFile(program.Generated(name, ".lnk"), 20));
+  EXPECT_EQ(ReadShortcut(program.Generated(name, ".lnk"))->windowStyle, 7);
+
+  ASSERT_EQ(RunDialog(name), 0);
+  ASSERT_TRUE(WaitForFile(recording, 20));
+  EXPECT_EQ(ReadRecording(recording).arguments, parameters);
+  DeleteCommand(store, name);
+}
+
+TEST_F(CommandLine, ExplorerEntryAsksForANameAgainWhileItHasBlanks) {
+  // The first start offers the context-menu entry; the entry then starts the program on a file.
+  SetFirstStartDone(false);
+  const auto first = program.Start("?");
+  const auto question = tools::WaitForDialog("Quillet (First Run)", 20000, first->Id());
+  ASSERT_TRUE(question.has_value());
+  EXPECT_EQ(question->icon, MessageIcon::None);
+  EXPECT_EQ(question->buttons, (std::vector<std::string>{"Yes", "No"}));
+  tools::PressButton(question->window, "Yes");
+  AnswerDialog(first->Id(), "Quillet - Help",
+               "Creating a command. Syntax: create <name> <path>\r\nRemoving a command. Syntax: remove <name>",
+               MessageIcon::None, "OK");
+  EXPECT_EQ(first->WaitForExit(), 0u);
+
+  std::string entry;
+  for (int i = 0; i < 200 && entry.empty(); ++i, Sleep(100)) {
+    entry = RegistryText(HKEY_CURRENT_USER, kContextMenuCommand, nullptr);
+  }
+  ASSERT_EQ(entry, "\"" + program.Exe() + "\" %1");
+
+  const std::string file = targetFolder + "\\My Notes.txt";
+  WriteFileBytes(file, "notes");
+  const ChildProcess quillet(entry.substr(0, entry.size() - 2) + file);
+  for (const char* answer : {"my notes", name.c_str()}) {
+    const auto input = tools::WaitForDialog("Quillet", 20000, quillet.Id());
+    ASSERT_TRUE(input.has_value());
+    EXPECT_EQ(input->text, "Enter command name for the selected file/folder:");
+    ASSERT_TRUE(input->hasEdit);
+    EXPECT_EQ(input->editText, "mycommand");
+    tools::SetEditText(input->window, answer);
+    tools::PressButton(input->window, "OK");
+    tools::WaitForDialogGone(input->window, 10000);
+    if (std::string(answer).find(' ') != std::string::npos) {
+      AnswerDialog(quillet.Id(), "Quillet", "No spaces allowed!", MessageIcon::Information, "OK");
+    }
+  }
+  AnswerDialog(quillet.Id(), "Quillet", "Command added...\r\n\r\nName: " + name + "\r\nPath: " + file,
+               MessageIcon::None, "OK");
+  EXPECT_EQ(quillet.WaitForExit(), 0u);
+  EXPECT_EQ(ReadFileBytes(program.Generated(name, ".cfg")), DefinitionFileText(name, file, "", 1));
+  ASSERT_TRUE(WaitForFile(program.Generated(name, ".lnk"), 20));
+  EXPECT_EQ(ReadShortcut(program.Generated(name, ".lnk"))->target, file);
+
+  RegDeleteTreeA(HKEY_CURRENT_USER, "Software\\Classes\\*\\shell\\QuilletCreateCommand");
+  RegDeleteTreeA(HKEY_CURRENT_USER, "Software\\Classes\\Directory\\shell\\QuilletCreateCommand");
+  RegDeleteKeyA(HKEY_LOCAL_MACHINE, AppPathsSubkey(name).c_str());
+}
+
+TEST_F(CommandLine, WithoutItsScriptTheProgramSaysSoAndWritesNothing) {
+  DeleteFileA(program.File("cshortcut.vbs").c_str());
+  const auto quillet = program.Start(name + " " + target);
+  AnswerDialog(quillet->Id(), "Error", "Couldn\xB4t find the file 'cshortcut.vbs', please reinstall the program!",
+               MessageIcon::Information, "OK");
+  AnswerDialog(quillet->Id(), "Quillet", "CreateShortcutLNKFile=false", MessageIcon::None, "OK");
+  const HWND window = WaitForMainWindow(quillet->Id());
+  ASSERT_NE(window, nullptr);
+  PostMessageA(window, WM_CLOSE, 0, 0);
+  EXPECT_EQ(quillet->WaitForExit(), 0u);
+  EXPECT_EQ(AppPathsValue(name, nullptr), "");
+  EXPECT_FALSE(FileExists(program.Generated(name, ".cfg")));
+}
+
+}  // namespace
+}  // namespace quillet::testing

@@ -1,0 +1,63 @@
+#include "tests/e2e/e2e_support.h"
+
+#include <gtest/gtest.h>
+
+#include "store/store_paths.h"
+
+namespace quillet::testing {
+
+std::string BuiltProgram(const std::string& file) { return std::string(QUILLET_BUILT_PROGRAM_DIR) + "\\" + file; }
+std::string BuiltTool(const std::string& file) { return std::string(QUILLET_BUILT_TOOLS_DIR) + "\\" + file; }
+
+long RunDialog(const std::string& line) {
+  const ChildProcess rundlg(QuoteArgument(BuiltTool("rundlg.exe")) + " " + QuoteArgument(line));
+  return static_cast<long>(rundlg.WaitForExit().value_or(-1));
+}
+
+InstalledProgram::InstalledProgram() : TempProgramFolder(Scripts::Copied) {
+  CopyFileA(BuiltProgram("quillet.exe").c_str(), Exe().c_str(), FALSE);
+}
+
+std::string InstalledProgram::Generated(const std::string& name, const std::string& extension) const {
+  return GeneratedFilePath(Path(), name, extension);
+}
+
+std::unique_ptr<ChildProcess> InstalledProgram::Start(const std::string& argumentText) const {
+  return std::make_unique<ChildProcess>(QuoteArgument(Exe()) + (argumentText.empty() ? "" : " " + argumentText));
+}
+
+void SetFirstStartDone(bool done) {
+  if (!done) {
+    RegDeleteKeyValueA(HKEY_CURRENT_USER, "Software\\Quillet", "FirstRunDone");
+    return;
+  }
+  HKEY key = nullptr;
+  RegCreateKeyExA(HKEY_CURRENT_USER, "Software\\Quillet", 0, nullptr, 0, KEY_SET_VALUE, nullptr, &key, nullptr);
+  const DWORD one = 1;
+  RegSetValueExA(key, "FirstRunDone", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&one), sizeof one);
+  RegCloseKey(key);
+}
+
+std::string RegistryText(HKEY root, const std::string& subkey, const char* valueName) {
+  char buffer[2048] = {};
+  DWORD size = sizeof buffer - 1;
+  if (RegGetValueA(root, subkey.c_str(), valueName, RRF_RT_REG_SZ, nullptr, buffer, &size) != ERROR_SUCCESS) {
+    return {};
+  }
+  return buffer;
+}
+
+bool AnswerDialog(DWORD processId, const std::string& title, const std::string& expectedText,
+                  tools::MessageIcon expectedIcon, const std::string& button) {
+  const auto dialog = tools::WaitForDialog(title, 20000, processId);
+  EXPECT_TRUE(dialog.has_value()) << "no dialog \"" << title << "\" expecting: " << expectedText;
+  if (!dialog) return false;
+  EXPECT_EQ(dialog->text, expectedText);
+  EXPECT_EQ(dialog->icon, expectedIcon) << expectedText;
+  EXPECT_FALSE(dialog->hasEdit) << expectedText;
+  EXPECT_TRUE(tools::PressButton(dialog->window, button)) << button;
+  EXPECT_TRUE(tools::WaitForDialogGone(dialog->window, 10000));
+  return true;
+}
+
+}  // namespace quillet::testing
