@@ -1,6 +1,6 @@
 #include "store/companion_scripts.h"
 
-#include <shellapi.h>
+#include "store/shell_functions.h"
 
 namespace quillet {
 
@@ -8,7 +8,7 @@ INT_PTR StartCompanionScript(HWND owner, const std::string& programFolder, const
                              const std::string& parameters, const std::string& folder, int show) {
   const std::string path = programFolder + "\\" + script;
   const HINSTANCE result =
-      ShellExecuteA(owner, "open", path.c_str(), parameters.c_str(), folder.c_str(), show);
+      ShellExecuteNow(owner, "open", path.c_str(), parameters.c_str(), folder.c_str(), show);
   return reinterpret_cast<INT_PTR>(result);
 }
 

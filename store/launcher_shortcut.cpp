@@ -1,10 +1,10 @@
 #include "store/launcher_shortcut.h"
 
-#include <shellapi.h>
 
 #include <list>
 
 #include "store/companion_scripts.h"
+#include "store/shell_functions.h"
 #include "store/shortcut_request.h"
 #include "store/store_paths.h"
 
@@ -61,7 +61,7 @@ void ShowFileProperties(const StoreContext& store, const std::string& path) {
     info.lpParameters = "";
     info.lpDirectory = "";
     info.nShow = 0;
-    const bool opened = ShellExecuteExA(&info) && reinterpret_cast<INT_PTR>(info.hInstApp) > 32;
+    const bool opened = ShellExecuteExNow(&info) && reinterpret_cast<INT_PTR>(info.hInstApp) > 32;
     if (info.hProcess) CloseHandle(info.hProcess);
     if (opened) return;
     Sleep(500);

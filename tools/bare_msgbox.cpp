@@ -1,5 +1,6 @@
 // bare_msgbox.exe: the yardstick for quillet.exe's start-up time in the benchmark: a program that
-// does nothing but show the same kind of message box. Returns the button pressed.
+// does nothing but show the same kind of message box, with the same manifest. Returns the button
+// pressed.
 
 #include <windows.h>
 

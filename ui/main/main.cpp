@@ -1,7 +1,8 @@
 // Quillet: single words for the Run dialog that open programs, documents, folders and web addresses.
 
 #include <windows.h>
-#include <commctrl.h>
+
+#include <string>
 
 #include "store/program_folder.h"
 #include "ui/common/system_prompt.h"
@@ -12,20 +13,19 @@
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
   using namespace quillet;
-  INITCOMMONCONTROLSEX controls{sizeof controls, ICC_WIN95_CLASSES};
-  InitCommonControlsEx(&controls);
+  // A command-line verb ends without ever showing the main window, so the window is made only
+  // once start-up has decided to show it: the verbs start faster, and their messages and the
+  // scripts they start have no window to belong to.
+  SystemPrompt prompt;
+  const std::string programFolder = ProgramFolder();
+  const StartOutcome outcome = RunStartup(StoreContext{programFolder, nullptr, prompt}, prompt,
+                                          ArgumentTextOf(GetCommandLineA()), StartupSettings{kUserSettingsKey});
+  if (outcome == StartOutcome::EndProgram) return 0;
 
   MainWindow window;
   if (!window.Create()) return 1;
-
-  // Messages of a command-line run have no visible window to belong to.
-  SystemPrompt prompt;
-  const StoreContext store{ProgramFolder(), window.Handle(), prompt};
-  const StartOutcome outcome =
-      RunStartup(store, prompt, ArgumentTextOf(GetCommandLineA()), StartupSettings{kUserSettingsKey});
-  if (outcome == StartOutcome::EndProgram) return 0;
-
   prompt.SetOwner(window.Handle());
+  const StoreContext store{programFolder, window.Handle(), prompt};
   if (outcome == StartOutcome::NormalStart) {
     window.FinishNormalStart(store);
   } else {

@@ -2,6 +2,7 @@
 
 #include "store/app_paths_store.h"
 #include "store/definition_store.h"
+#include "ui/common/common_controls.h"
 
 namespace quillet {
 
@@ -17,6 +18,7 @@ int TwipsToPixels(int twips, UINT dpi) { return MulDiv(twips, static_cast<int>(d
 }  // namespace
 
 bool MainWindow::Create() {
+  InitializeCommonControls();
   constexpr DWORD kStyle = WS_OVERLAPPEDWINDOW;
   if (!WindowBase::Create(kClassName, "Quillet", kStyle, 0, nullptr, nullptr)) return false;
 
