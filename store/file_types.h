@@ -1,0 +1,42 @@
+#pragma once
+// What kind of target a command has, judged from its path alone: a type name for the status bar
+// and one of the thirteen built-in icons for the command lists.
+
+#include <optional>
+#include <string>
+
+#include "store/command_table.h"
+
+namespace quillet {
+
+// The last four characters of the path (all of it when shorter), lower-cased: ".exe", "html".
+std::string PathKey(const std::string& path);
+
+// A path that, without its surrounding blanks, begins with "http://" (case counts).
+bool IsWebAddress(const std::string& path);
+
+// "Executable", "Webpage", ..., "Folder" for a path ending in "\", else "Other"; "URL" for a
+// web address.
+std::string FileTypeName(const std::string& path);
+
+// Positions of the built-in icons in the command image list (1-based, as the rows store them).
+enum BuiltInIcon : int {
+  kIconFolder = 1, kIconHelp, kIconWeb, kIconFilm, kIconOffice, kIconImage, kIconSound,
+  kIconRegistry, kIconText, kIconScript, kIconGeneric, kIconProgram, kIconShortcut,
+};
+inline constexpr int kBuiltInIconCount = 13;
+
+// The built-in icon for a path: the folder icon for a final "\", the web icon for a web address.
+int IconIndexForPath(const std::string& path);
+
+// Programs (".exe", ".dll") show their own icon, extracted from the file.
+bool HasOwnIcon(const std::string& path);
+
+// The texts of the status bar's count and type panels for the user list and its selected row.
+struct StatusTexts {
+  std::string count;
+  std::string type;
+};
+StatusTexts StatusBarTexts(const UserCommandList& rows, std::optional<std::size_t> selected);
+
+}  // namespace quillet
