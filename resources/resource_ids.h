@@ -4,3 +4,5 @@
 #define IDD_INPUTBOX 100
 #define IDC_INPUT_PROMPT 101
 #define IDC_INPUT_ANSWER 102
+
+#define IDI_QUILLET 1

@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 
+#include "resources/resource_ids.h"
 #include "store/app_paths_store.h"
 #include "store/definition_store.h"
 #include "store/file_types.h"
@@ -64,7 +65,8 @@ void MoveControl(HWND control, double left, double top, double width, double hei
 
 bool MainWindow::Create() {
   InitializeCommonControls();
-  if (!WindowBase::Create(kClassName, "Quillet", kStyle, 0, nullptr, nullptr)) return false;
+  const HICON icon = LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_QUILLET));
+  if (!WindowBase::Create(kClassName, "Quillet", kStyle, 0, nullptr, icon)) return false;
   CreateControls();
 
   const UINT dpi = GetDpiForWindow(Handle());
