@@ -22,18 +22,18 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
                                           ArgumentTextOf(GetCommandLineA()), StartupSettings{kUserSettingsKey});
   if (outcome == StartOutcome::EndProgram) return 0;
 
-  MainWindow window;
+  MainWindow window(programFolder, prompt);
   if (!window.Create()) return 1;
   prompt.SetOwner(window.Handle());
-  const StoreContext store{programFolder, window.Handle(), prompt};
   if (outcome == StartOutcome::NormalStart) {
-    window.FinishNormalStart(store);
+    window.FinishNormalStart();
   } else {
     ShowWindow(window.Handle(), SW_SHOW);
   }
 
   MSG message;
   while (GetMessageA(&message, nullptr, 0, 0) > 0) {
+    if (window.TranslateShortcut(message)) continue;
     TranslateMessage(&message);
     DispatchMessageA(&message);
   }

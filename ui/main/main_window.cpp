@@ -6,9 +6,11 @@
 #include "store/app_paths_store.h"
 #include "store/definition_store.h"
 #include "store/file_types.h"
-#include "ui/common/common_controls.h"
+#include "store/shell_functions.h"
 #include "ui/common/twips.h"
 #include "ui/main/main_layout.h"
+#include "ui/main/main_menu.h"
+#include "ui/main/removal.h"
 
 namespace quillet {
 
@@ -25,7 +27,8 @@ struct ControlDesign {
   int left, top, width, height;  // twips
 };
 
-constexpr DWORD kListStyle = WS_CHILD | WS_TABSTOP | WS_BORDER | LVS_SHOWSELALWAYS | LVS_SINGLESEL;
+// The window owns the image lists; the list views only borrow them.
+constexpr DWORD kListStyle = WS_CHILD | WS_TABSTOP | WS_BORDER | LVS_SHOWSELALWAYS | LVS_SINGLESEL | LVS_SHAREIMAGELISTS;
 
 // The controls as designed; the layout pass moves them when the window is resized.
 constexpr ControlDesign kControls[] = {
@@ -50,6 +53,20 @@ constexpr ColumnDesign kColumns[] = {
 constexpr COLORREF kListBackground = RGB(0xE0, 0xE0, 0xE0);
 constexpr COLORREF kMenuPaneBackground = RGB(0x80, 0x80, 0x80);
 constexpr int kStatusPanelWidth = 3510;  // twips, each of the three panels
+constexpr int kShowRestore = 9;
+
+// The tags of the category entries, kept as their item data.
+constexpr LPARAM kUserTag = 1;
+constexpr LPARAM kSystemTag = 2;
+
+void SetStatusText(HWND status, int panel, const std::string& text) {
+  SendMessageA(status, SB_SETTEXTA, panel, reinterpret_cast<LPARAM>(text.c_str()));
+}
+
+std::optional<std::size_t> SelectedRow(HWND list) {
+  const int row = ListView_GetNextItem(list, -1, LVNI_SELECTED);
+  return row >= 0 ? std::optional<std::size_t>(static_cast<std::size_t>(row)) : std::nullopt;
+}
 
 void SetColumnWidth(HWND list, int column, double twips, UINT dpi) {
   ListView_SetColumnWidth(list, column, TwipsToPixels(twips, dpi));
@@ -63,10 +80,15 @@ void MoveControl(HWND control, double left, double top, double width, double hei
 
 }  // namespace
 
+MainWindow::MainWindow(std::string programFolder, Prompt& prompt)
+    : programFolder_(std::move(programFolder)), prompt_(prompt) {}
+
 bool MainWindow::Create() {
-  InitializeCommonControls();
+  const INITCOMMONCONTROLSEX controls{sizeof controls, ICC_WIN95_CLASSES};
+  InitCommonControlsEx(&controls);
   const HICON icon = LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_QUILLET));
-  if (!WindowBase::Create(kClassName, "Quillet", kStyle, 0, nullptr, icon)) return false;
+  if (!WindowBase::Create(kClassName, "Quillet", kStyle, 0, CreateMainMenu(), icon)) return false;
+  shortcuts_.Reset(CreateMainAccelerators());
   CreateControls();
 
   const UINT dpi = GetDpiForWindow(Handle());
@@ -84,7 +106,11 @@ bool MainWindow::Create() {
 void MainWindow::CreateControls() {
   const UINT dpi = GetDpiForWindow(Handle());
   const HINSTANCE instance = GetModuleHandleA(nullptr);
-  const HFONT font = static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
+  // The window is designed in Tahoma 8 pt.
+  font_.Reset(CreateFontA(-MulDiv(8, static_cast<int>(dpi), 72), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE,
+                          DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, CLEARTYPE_QUALITY,
+                          DEFAULT_PITCH | FF_SWISS, "Tahoma"));
+  const HFONT font = font_ ? font_.Get() : static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
   for (const ControlDesign& design : kControls) {
     const HWND control = CreateWindowExA(
         0, design.windowClass, design.text, design.style, TwipsToPixels(design.left, dpi),
@@ -107,10 +133,26 @@ void MainWindow::CreateControls() {
     ListView_SetBkColor(list, kListBackground);
     ListView_SetTextBkColor(list, kListBackground);
   }
+  commandIcons_ = std::make_unique<CommandIcons>();
+  ListView_SetImageList(Control(kUserListId), commandIcons_->Images(), LVSIL_SMALL);
+  ListView_SetImageList(Control(kSystemListId), commandIcons_->Images(), LVSIL_SMALL);
+
   const HWND menuPane = Control(kMenuPaneId);
   ListView_SetBkColor(menuPane, kMenuPaneBackground);
   ListView_SetTextBkColor(menuPane, kMenuPaneBackground);
   ListView_SetTextColor(menuPane, RGB(0xFF, 0xFF, 0xFF));
+  const int large = GetSystemMetricsForDpi(SM_CXICON, dpi);
+  categoryIcons_.Reset(ImageList_Create(large, large, ILC_COLOR32 | ILC_MASK, 2, 0));
+  for (int id : {IDI_CATEGORY_USER, IDI_CATEGORY_SYSTEM}) {
+    const ScopedIcon picture(static_cast<HICON>(LoadImageA(instance, MAKEINTRESOURCEA(id), IMAGE_ICON, large, large, 0)));
+    ImageList_AddIcon(categoryIcons_.Get(), picture.Get());
+  }
+  ListView_SetImageList(menuPane, categoryIcons_.Get(), LVSIL_NORMAL);
+
+  const int helpSize = TwipsToPixels(kHelpPictureSize, dpi);
+  const HICON help = static_cast<HICON>(
+      LoadImageA(instance, MAKEINTRESOURCEA(IDI_HELP_PICTURE), IMAGE_ICON, helpSize, helpSize, LR_SHARED));
+  SendMessageA(Control(kHelpPictureId), STM_SETICON, reinterpret_cast<WPARAM>(help), 0);
 
   const HWND status = CreateWindowExA(0, STATUSCLASSNAMEA, "", WS_CHILD | WS_VISIBLE | SBARS_SIZEGRIP, 0, 0, 0, 0,
                                       Handle(), reinterpret_cast<HMENU>(static_cast<INT_PTR>(kStatusBarId)),
@@ -120,27 +162,148 @@ void MainWindow::CreateControls() {
   SendMessageA(status, SB_SETPARTS, 3, reinterpret_cast<LPARAM>(edges));
 }
 
-void MainWindow::FinishNormalStart(const StoreContext& store) {
+void MainWindow::FinishNormalStart() {
   ShowWindow(Handle(), SW_SHOW);
   UpdateWindow(Handle());
+  const StoreContext store = Store();
   LoadDefinitionFiles(store, userCommands_);
-  ShowUserRows();
+  ShowRows();
   RefreshStatusBar();
   SetWindowTextA(Handle(), "Quillet");
+  commandIcons_->AssignMissingIcons(userCommands_);
+  InvalidateRect(Control(kUserListId), nullptr, TRUE);
+  SetUpCategoryPane();
   WriteBuiltInVerbs(store);
 }
 
-void MainWindow::ShowUserRows() {
-  ListView_SetItemCountEx(Control(kUserListId), static_cast<int>(userCommands_.size()), 0);
+void MainWindow::SetUpCategoryPane() {
+  const HWND pane = Control(kMenuPaneId);
+  const UINT dpi = GetDpiForWindow(Handle());
+  RECT paneRect{};
+  GetClientRect(pane, &paneRect);
+  ListView_SetColumnWidth(pane, 0, paneRect.right);
+  struct Entry {
+    const char* text;
+    LPARAM tag;
+    double divisor;  // of the entry's width, for its distance left of the pane's middle
+  };
+  const Entry entries[] = {{"My Commands", kUserTag, 4}, {"System", kSystemTag, 2.7}};
+  for (int index = 0; index < 2; ++index) {
+    LVITEMA item{};
+    item.mask = LVIF_TEXT | LVIF_IMAGE | LVIF_PARAM;
+    item.iItem = index;
+    item.iImage = index;
+    item.pszText = const_cast<char*>(entries[index].text);
+    item.lParam = entries[index].tag;
+    ListView_InsertItem(pane, &item);
+  }
+  const double half = PixelsToTwips(paneRect.right, dpi) / 2;
+  for (int index = 0; index < 2; ++index) {
+    RECT bounds{};
+    ListView_GetItemRect(pane, index, &bounds, LVIR_BOUNDS);
+    POINT position{};
+    ListView_GetItemPosition(pane, index, &position);
+    const double left = half - PixelsToTwips(bounds.right - bounds.left, dpi) / entries[index].divisor;
+    ListView_SetItemPosition(pane, index, TwipsToPixels(left, dpi), position.y + TwipsToPixels(200, dpi));
+  }
+  ListView_SetItemState(pane, 0, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
+  SetStatusText(Control(kStatusBarId), 2, "My Commands");
+}
+
+void MainWindow::SwitchCategory() {
+  const HWND pane = Control(kMenuPaneId);
+  const std::optional<std::size_t> entry = SelectedRow(pane);
+  if (!entry) return;
+  LVITEMA item{};
+  item.mask = LVIF_PARAM;
+  item.iItem = static_cast<int>(*entry);
+  ListView_GetItem(pane, &item);
+  const bool user = item.lParam == kUserTag;
+  if (!user && item.lParam != kSystemTag) return;
+
+  const HMENU menu = GetMenu(Handle());
+  EnableWindow(Control(kAddButtonId), user);
+  EnableMenuItemById(menu, kMenuAddCommand, user);
+  EnableMenuItemById(menu, kMenuImport, user);
+  const HWND status = Control(kStatusBarId);
+  if (user) {
+    ShowWindow(Control(kUserListId), SW_SHOW);
+    ShowWindow(Control(kSystemListId), SW_HIDE);
+    SetStatusText(status, 2, "My Commands");
+    RefreshStatusBar();
+    return;
+  }
+  // The system list is read again on every click, so it shows what App Paths holds now.
+  RebuildSystemList(Store(), userCommands_, systemCommands_);
+  ShowRows();
+  const HWND systemList = Control(kSystemListId);
+  ShowWindow(systemList, SW_SHOW);
+  ShowWindow(Control(kUserListId), SW_HIDE);
+  if (!systemCommands_.empty()) ListView_SetItemState(systemList, 0, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
+  SetStatusText(status, 0, "Count:");
+  SetStatusText(status, 1, "Type:");
+  SetStatusText(status, 2, "System Commands");
+}
+
+void MainWindow::RemoveCommand() {
+  const bool userListVisible = IsWindowVisible(Control(kUserListId)) != FALSE;
+  const RemovalResult result =
+      RemoveSelectedCommand(Store(), prompt_, userListVisible, userCommands_, Selected(kUserListId), systemCommands_,
+                            Selected(kSystemListId));
+  if (result == RemovalResult::Nothing) return;
+  if (result == RemovalResult::SystemListRebuilt) {
+    ListView_SetItemState(Control(kSystemListId), -1, 0, LVIS_SELECTED | LVIS_FOCUSED);
+  }
+  ShowRows();
+  if (result == RemovalResult::UserRowRemoved) RefreshStatusBar();
+}
+
+void MainWindow::OpenHelpFile() {
+  const std::string helpFile = programFolder_ + "\\quillet.chm";
+  const INT_PTR result =
+      reinterpret_cast<INT_PTR>(ShellExecuteNow(Handle(), "open", helpFile.c_str(), "", "", kShowRestore));
+  if (result == SE_ERR_FNF) {
+    prompt_.Message("Couldn\xB4t locate the program\xB4s HTML Helpfile!", kAppTitle, kOkOnly | kIconInformation);
+  }
+}
+
+std::optional<std::size_t> MainWindow::Selected(MainControl list) const { return SelectedRow(Control(list)); }
+
+void MainWindow::ShowRows() {
+  // Keep the selection where it is; the rows behind it may have changed.
+  ListView_SetItemCountEx(Control(kUserListId), static_cast<int>(userCommands_.size()), LVSICF_NOSCROLL);
+  ListView_SetItemCountEx(Control(kSystemListId), static_cast<int>(systemCommands_.size()), LVSICF_NOSCROLL);
+  InvalidateRect(Control(kUserListId), nullptr, TRUE);
+  InvalidateRect(Control(kSystemListId), nullptr, TRUE);
 }
 
 void MainWindow::RefreshStatusBar() {
-  const int selected = ListView_GetNextItem(Control(kUserListId), -1, LVNI_SELECTED);
-  const StatusTexts texts = StatusBarTexts(
-      userCommands_, selected >= 0 ? std::optional<std::size_t>(static_cast<std::size_t>(selected)) : std::nullopt);
+  const StatusTexts texts = StatusBarTexts(userCommands_, Selected(kUserListId));
   const HWND status = Control(kStatusBarId);
-  SendMessageA(status, SB_SETTEXTA, 0, reinterpret_cast<LPARAM>(texts.count.c_str()));
-  SendMessageA(status, SB_SETTEXTA, 1, reinterpret_cast<LPARAM>(texts.type.c_str()));
+  SetStatusText(status, 0, texts.count);
+  SetStatusText(status, 1, texts.type);
+}
+
+bool MainWindow::TranslateShortcut(MSG& message) {
+  return shortcuts_ && TranslateAcceleratorA(Handle(), shortcuts_.Get(), &message) != 0;
+}
+
+void MainWindow::OnCommand(int id) {
+  switch (id) {
+    case kRemoveButtonId:
+    case kMenuRemoveCommand:
+      RemoveCommand();
+      break;
+    case kMenuExit:
+      DestroyWindow(Handle());
+      break;
+    case kMenuHelp:
+    case kHelpPictureId:  // the help picture does what F1 does
+      OpenHelpFile();
+      break;
+    default:  // the editor, the import wizards, the settings and the About box come later
+      break;
+  }
 }
 
 void MainWindow::OnSize() {
@@ -180,11 +343,17 @@ void MainWindow::OnSize() {
   inLayout_ = false;
 }
 
-LRESULT MainWindow::OnNotify(const NMHDR& header) {
+LRESULT MainWindow::OnNotify(NMHDR& header) {
   if (header.code == LVN_GETDISPINFOA) {
-    auto& item = reinterpret_cast<const NMLVDISPINFOA&>(header).item;
-    if (!(item.mask & LVIF_TEXT) || item.iItem < 0) return 0;
+    auto& item = reinterpret_cast<NMLVDISPINFOA&>(header).item;  // filled in for the list view
+    if (item.iItem < 0) return 0;
     const std::size_t row = static_cast<std::size_t>(item.iItem);
+    if (item.mask & LVIF_IMAGE) {
+      // Rows count icons from 1 (0: none yet); system rows all show the first picture.
+      if (header.idFrom == kUserListId && row < userCommands_.size()) item.iImage = userCommands_[row].icon - 1;
+      if (header.idFrom == kSystemListId) item.iImage = 0;
+    }
+    if (!(item.mask & LVIF_TEXT)) return 0;
     const std::string* text = nullptr;
     if (header.idFrom == kUserListId && row < userCommands_.size()) {
       const UserCommandRow& command = userCommands_[row];
@@ -195,8 +364,13 @@ LRESULT MainWindow::OnNotify(const NMHDR& header) {
     if (text) lstrcpynA(item.pszText, text->c_str(), item.cchTextMax);
     return 0;
   }
+  if (header.idFrom == kMenuPaneId && header.code == NM_CLICK) SwitchCategory();
   if (header.idFrom == kUserListId && (header.code == NM_CLICK || header.code == LVN_ITEMCHANGED)) {
     RefreshStatusBar();
+  }
+  if ((header.idFrom == kUserListId || header.idFrom == kSystemListId) && header.code == LVN_KEYDOWN &&
+      reinterpret_cast<const NMLVKEYDOWN&>(header).wVKey == VK_DELETE) {
+    RemoveCommand();
   }
   return 0;
 }
@@ -207,7 +381,11 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       OnSize();
       return 0;
     case WM_NOTIFY:
-      return OnNotify(*reinterpret_cast<const NMHDR*>(lParam));
+      return OnNotify(*reinterpret_cast<NMHDR*>(lParam));
+    case WM_COMMAND:
+      // The help picture reports more than clicks.
+      if (LOWORD(wParam) != kHelpPictureId || HIWORD(wParam) == STN_CLICKED) OnCommand(LOWORD(wParam));
+      return 0;
     case WM_DESTROY:
       // Closing the main window ends the program.
       PostQuitMessage(0);

@@ -1,14 +1,19 @@
 #pragma once
-// The main window: owner of the user and system command lists for the whole run. The list views
-// are virtual: they show the rows of userCommands_ and systemCommands_ without copying them.
+// The main window: owner of the user and system command lists for the whole run. The two
+// command lists are virtual list views that show the rows the window owns without copying them.
 
 #include <windows.h>
 
+#include <memory>
+#include <optional>
 #include <string>
 
 #include "store/command_table.h"
 #include "store/store_context.h"
+#include "ui/common/prompt.h"
+#include "ui/common/scoped_ui_handles.h"
 #include "ui/common/window_base.h"
+#include "ui/main/command_icons.h"
 
 namespace quillet {
 
@@ -23,29 +28,51 @@ enum MainControl : int {
   kStatusBarId,       // StatusBar1
 };
 
+enum class Category { User, System };
+
 class MainWindow : public WindowBase {
  public:
+  MainWindow(std::string programFolder, Prompt& prompt);
+
   // Creates the window hidden, at its design size, centred on the screen, with its controls.
   bool Create();
 
-  // The rest of a normal start: show the window, fill the user list, caption, verbs.
-  void FinishNormalStart(const StoreContext& store);
+  // The rest of a normal start: show the window, fill the user list, its status and icons, set
+  // up the category pane and write the Run-dialog verbs.
+  void FinishNormalStart();
+
+  // Lets the menu shortcuts act on a message meant for this window or its controls.
+  bool TranslateShortcut(MSG& message);
 
   const UserCommandList& UserCommands() const { return userCommands_; }
+  const SystemCommandList& SystemCommands() const { return systemCommands_; }
   HWND Control(MainControl id) const { return GetDlgItem(Handle(), id); }
 
  protected:
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
  private:
+  StoreContext Store() const { return {programFolder_, Handle(), prompt_}; }
   void CreateControls();
+  void SetUpCategoryPane();
   void OnSize();
-  LRESULT OnNotify(const NMHDR& header);
-  void ShowUserRows();
+  LRESULT OnNotify(NMHDR& header);
+  void OnCommand(int id);
+  void SwitchCategory();
+  void RemoveCommand();
+  void OpenHelpFile();
+  void ShowRows();
   void RefreshStatusBar();
+  std::optional<std::size_t> Selected(MainControl list) const;
 
+  std::string programFolder_;
+  Prompt& prompt_;
   UserCommandList userCommands_;
   SystemCommandList systemCommands_;
+  std::unique_ptr<CommandIcons> commandIcons_;  // imglstMain
+  ScopedImageList categoryIcons_;               // imglstMenu
+  ScopedAccelerators shortcuts_;
+  ScopedFont font_;
   // The outer size, in twips, at the end of the last layout pass: sizes below the minimum go
   // back to it.
   double rememberedWidth_ = 0;

@@ -10,6 +10,7 @@
 #include "tests/support/temp_program_folder.h"
 #include "ui/common/twips.h"
 #include "ui/main/main_layout.h"
+#include "ui/main/main_menu.h"
 
 namespace quillet {
 namespace {
@@ -26,15 +27,35 @@ std::string StatusText(HWND status, int panel) {
   return text;
 }
 
+std::string MenuText(HMENU menu, int position) {
+  char text[128] = {};
+  GetMenuStringA(menu, static_cast<UINT>(position), text, sizeof text, MF_BYPOSITION);
+  return text;
+}
+
 class MainWindowTest : public ::testing::Test {
  protected:
   void SetUp() override {
+    testing::AddAppPathsEntry("othertool.exe", "C:\\other\\tool.exe");
     testing::WriteFileBytes(GeneratedFilePath(program.Path(), "notes", ".cfg"),
                             DefinitionFileText("notes", "C:\\notes.txt", "-a", 3));
     testing::WriteFileBytes(GeneratedFilePath(program.Path(), "web", ".cfg"),
                             DefinitionFileText("web", "http://example.com/", "", 1));
     ASSERT_TRUE(window.Create());
-    window.FinishNormalStart(store);
+    window.FinishNormalStart();
+  }
+
+  void Select(MainControl list, int row) {
+    ListView_SetItemState(window.Control(list), row, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
+  }
+  void PressKey(MainControl list, WPARAM key) { SendMessageA(window.Control(list), WM_KEYDOWN, key, 0); }
+  void ClickCategory(int entry) {
+    Select(kMenuPaneId, entry);
+    NMHDR click{window.Control(kMenuPaneId), static_cast<UINT_PTR>(kMenuPaneId), static_cast<UINT>(NM_CLICK)};
+    SendMessageA(window.Handle(), WM_NOTIFY, kMenuPaneId, reinterpret_cast<LPARAM>(&click));
+  }
+  bool Enabled(int menuItem) {
+    return !(GetMenuState(GetMenu(window.Handle()), static_cast<UINT>(menuItem), MF_BYCOMMAND) & MF_GRAYED);
   }
 
   int RowOf(const std::string& name) {
@@ -47,8 +68,7 @@ class MainWindowTest : public ::testing::Test {
   testing::LocalMachineSandbox hklm;
   testing::TempProgramFolder program;
   testing::RecordingPrompt prompt;
-  StoreContext store{program.Path(), nullptr, prompt};
-  MainWindow window;
+  MainWindow window{program.Path(), prompt};
 };
 
 TEST_F(MainWindowTest, ListsTheUserCommandsWithCountAndTypeOfTheSelection) {
@@ -83,6 +103,140 @@ TEST_F(MainWindowTest, ColumnsFollowTheWidthAndSmallSizesAreRefused) {
   GetWindowRect(window_, &outer);
   EXPECT_EQ(outer.bottom - outer.top, 600);  // the height before the drag comes back
   EXPECT_EQ(outer.right - outer.left, 900);
+}
+
+}  // namespace
+}  // namespace quillet
+
+namespace quillet {
+namespace {
+
+TEST_F(MainWindowTest, MenuBarHasItsItemsInOrder) {
+  const HMENU bar = GetMenu(window.Handle());
+  ASSERT_EQ(GetMenuItemCount(bar), 3);
+  EXPECT_EQ(MenuText(bar, 0), "&File");
+  EXPECT_EQ(MenuText(bar, 1), "&Tools");
+  EXPECT_EQ(MenuText(bar, 2), "&Help");
+  const HMENU file = GetSubMenu(bar, 0);
+  EXPECT_EQ(MenuText(file, 0), "&Add Command\tCtrl+A");
+  EXPECT_EQ(MenuText(file, 1), "&Remove Command\tCtrl+R");
+  EXPECT_EQ(GetMenuItemID(file, 2), 0u);  // separator
+  EXPECT_EQ(MenuText(file, 3), "&Exit");
+  const HMENU tools = GetSubMenu(bar, 1);
+  EXPECT_EQ(MenuText(tools, 0), "Import Wizards");
+  EXPECT_EQ(MenuText(GetSubMenu(tools, 0), 2), "Favorites");
+  EXPECT_EQ(MenuText(tools, 2), "&Settings...");
+  const HMENU help = GetSubMenu(bar, 2);
+  EXPECT_EQ(MenuText(help, 0), "&Help\tF1");
+  EXPECT_EQ(MenuText(help, 2), "A&bout...");
+}
+
+TEST_F(MainWindowTest, CategoryPaneSwitchesListsButtonsMenusAndStatus) {
+  const HWND pane = window.Control(kMenuPaneId);
+  ASSERT_EQ(ListView_GetItemCount(pane), 2);
+  EXPECT_EQ(ListText(pane, 0, 0), "My Commands");
+  EXPECT_EQ(ListText(pane, 1, 0), "System");
+  const HWND status = window.Control(kStatusBarId);
+  EXPECT_EQ(StatusText(status, 2), "My Commands");
+
+  ClickCategory(1);
+  EXPECT_FALSE(IsWindowVisible(window.Control(kUserListId)));
+  EXPECT_TRUE(IsWindowVisible(window.Control(kSystemListId)));
+  EXPECT_FALSE(IsWindowEnabled(window.Control(kAddButtonId)));
+  EXPECT_FALSE(Enabled(kMenuAddCommand));
+  EXPECT_FALSE(Enabled(kMenuImport));
+  EXPECT_TRUE(Enabled(kMenuRemoveCommand));
+  EXPECT_EQ(StatusText(status, 0), "Count:");
+  EXPECT_EQ(StatusText(status, 1), "Type:");
+  EXPECT_EQ(StatusText(status, 2), "System Commands");
+  const HWND system = window.Control(kSystemListId);
+  bool listed = false;
+  for (int row = 0; row < ListView_GetItemCount(system); ++row) {
+    listed |= ListText(system, row, 0) == "othertool" && ListText(system, row, 1) == "C:\\other\\tool.exe";
+    EXPECT_NE(ListText(system, row, 0), "notes");  // user commands stay out
+  }
+  EXPECT_TRUE(listed);
+
+  // A subkey added meanwhile shows after the next click.
+  testing::AddAppPathsEntry("latecomer.exe", "C:\\late.exe");
+  ClickCategory(1);
+  EXPECT_EQ(ListView_GetItemCount(system), static_cast<int>(window.SystemCommands().size()));
+  EXPECT_GE(window.SystemCommands().size(), 3u);  // othertool, latecomer and the four verbs
+
+  ClickCategory(0);
+  EXPECT_TRUE(IsWindowVisible(window.Control(kUserListId)));
+  EXPECT_TRUE(Enabled(kMenuAddCommand));
+  EXPECT_EQ(StatusText(status, 0), "Count: 2");
+  EXPECT_EQ(StatusText(status, 2), "My Commands");
+}
+
+TEST_F(MainWindowTest, DeleteKeyAsksAndRemovesTheSelectedUserCommand) {
+  PressKey(kUserListId, VK_DELETE);  // nothing selected: nothing asked
+  EXPECT_TRUE(prompt.Records().empty());
+
+  const int notes = RowOf("notes");
+  Select(kUserListId, notes);
+  PressKey(kUserListId, VK_DELETE);  // answered No
+  ASSERT_EQ(prompt.Records().size(), 1u);
+  EXPECT_EQ(prompt.Records()[0].text, "Do you want to delete the command: notes?");
+  EXPECT_EQ(prompt.Records()[0].title, "Confirm removal");
+  EXPECT_EQ(prompt.Records()[0].flags, 68u);
+  EXPECT_TRUE(testing::FileExists(GeneratedFilePath(program.Path(), "notes", ".cfg")));
+
+  prompt.AnswerButtons({IDYES});
+  SendMessageA(window.Handle(), WM_COMMAND, kRemoveButtonId, 0);
+  EXPECT_FALSE(testing::FileExists(GeneratedFilePath(program.Path(), "notes", ".cfg")));
+  EXPECT_EQ(ListView_GetItemCount(window.Control(kUserListId)), 1);
+  EXPECT_EQ(StatusText(window.Control(kStatusBarId), 0), "Count: 1");
+}
+
+TEST_F(MainWindowTest, SystemCommandsAreRemovedAfterTheSternerQuestion) {
+  ClickCategory(1);
+  const auto& rows = window.SystemCommands();
+  int row = -1;
+  for (std::size_t i = 0; i < rows.size(); ++i) if (rows[i].name == "othertool") row = static_cast<int>(i);
+  ASSERT_GE(row, 0);
+  Select(kSystemListId, row);
+  prompt.AnswerButtons({IDYES});
+  PressKey(kSystemListId, VK_DELETE);
+  ASSERT_EQ(prompt.Records().size(), 1u);
+  EXPECT_EQ(prompt.Records()[0].text,
+            "This is a system command, added by other applications than Quillet!\r\n"
+            "Are you sure you want to delete the command: othertool?");
+  EXPECT_EQ(prompt.Records()[0].flags, 52u);
+  EXPECT_FALSE(testing::AppPathsEntryExists("othertool.exe"));
+  for (const auto& left : window.SystemCommands()) EXPECT_NE(left.name, "othertool");
+  EXPECT_EQ(ListView_GetNextItem(window.Control(kSystemListId), -1, LVNI_SELECTED), -1);
+}
+
+TEST_F(MainWindowTest, CtrlRRemovesAndHelpWithoutItsFileSaysSo) {
+  Select(kUserListId, 0);
+  BYTE keys[256] = {};
+  GetKeyboardState(keys);
+  keys[VK_CONTROL] = 0x80;
+  SetKeyboardState(keys);
+  MSG ctrlR{window.Control(kUserListId), WM_KEYDOWN, 'R', 0, 0, {}};
+  EXPECT_TRUE(window.TranslateShortcut(ctrlR));
+  keys[VK_CONTROL] = 0;
+  SetKeyboardState(keys);
+  ASSERT_EQ(prompt.Records().size(), 1u);
+  EXPECT_EQ(prompt.Records()[0].title, "Confirm removal");
+
+  SendMessageA(window.Handle(), WM_COMMAND, kMenuHelp, 0);
+  ASSERT_EQ(prompt.Records().size(), 2u);
+  EXPECT_EQ(prompt.Records()[1].text, "Couldn\xB4t locate the program\xB4s HTML Helpfile!");
+  EXPECT_EQ(prompt.Records()[1].flags, 64u);
+}
+
+TEST_F(MainWindowTest, RowsGetTheirTypeIcons) {
+  for (const auto& row : window.UserCommands()) {
+    EXPECT_EQ(row.icon, row.name == "notes" ? 9 : 3) << row.name;  // page of text; web
+  }
+}
+
+TEST_F(MainWindowTest, ExitEndsTheWindow) {
+  SendMessageA(window.Handle(), WM_COMMAND, kMenuExit, 0);
+  EXPECT_EQ(window.Handle(), nullptr);
 }
 
 }  // namespace

@@ -1,0 +1,29 @@
+#pragma once
+// Owners of the user-interface handles the windows keep.
+
+#include <windows.h>
+#include <commctrl.h>
+
+#include "store/scoped_handles.h"
+
+namespace quillet {
+
+struct ImageListTraits {
+  static HIMAGELIST Invalid() { return nullptr; }
+  static void Close(HIMAGELIST list) { ImageList_Destroy(list); }
+};
+struct AcceleratorTraits {
+  static HACCEL Invalid() { return nullptr; }
+  static void Close(HACCEL table) { DestroyAcceleratorTable(table); }
+};
+
+struct FontTraits {
+  static HFONT Invalid() { return nullptr; }
+  static void Close(HFONT font) { DeleteObject(font); }
+};
+
+using ScopedFont = ScopedHandle<HFONT, FontTraits>;
+using ScopedImageList = ScopedHandle<HIMAGELIST, ImageListTraits>;
+using ScopedAccelerators = ScopedHandle<HACCEL, AcceleratorTraits>;
+
+}  // namespace quillet

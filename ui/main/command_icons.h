@@ -1,0 +1,36 @@
+#pragma once
+// The small icons of both command lists (imglstMain): the thirteen built-in pictures first, then
+// the icons taken from program files.
+
+#include <windows.h>
+#include <commctrl.h>
+
+#include <map>
+#include <string>
+
+#include "store/command_table.h"
+#include "ui/common/scoped_ui_handles.h"
+
+namespace quillet {
+
+class CommandIcons {
+ public:
+  // Loads the built-in pictures from the program's resources.
+  CommandIcons();
+
+  HIMAGELIST Images() const { return images_.Get(); }
+  int Count() const { return ImageList_GetImageCount(images_.Get()); }
+
+  // Gives every row without an icon (0) its icon: a program's own for ".exe" and ".dll" targets,
+  // a built-in one for the rest. Rows that have an icon keep it.
+  void AssignMissingIcons(UserCommandList& rows);
+
+ private:
+  int ProgramIcon(const std::string& path);
+
+  ScopedImageList images_;
+  // Rows of the same program file share one image instead of adding a copy each.
+  std::map<std::string, int> programIcons_;
+};
+
+}  // namespace quillet
