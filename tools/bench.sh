@@ -6,6 +6,9 @@
 # Usage: tools/bench.sh <Windows build folder>
 # Runs under the Wine prefix in WINEPREFIX; ./dev bench makes a fresh one and keeps a wineserver
 # running (wineserver -p) so that every start is not also a server start.
+#   (c) start with 10,000 definition files until the main window answers, against a bare program
+#       that reads the same files and shows a window (target: at most 1.3 times as long);
+#   (d) the system list read from 2,000 App Paths entries, against a bare enumerator (at most 1.3).
 # Missing a target is reported, not failed: the exit code is 0 unless a measurement failed.
 set -euo pipefail
 
@@ -83,3 +86,41 @@ size=$(stat -c %s "$quillet")
 size_ok=$([ "$size" -le "$max_size" ] && echo 1 || echo 0)
 echo "Size of program/quillet.exe"
 printf '  %-34s %s bytes   (target <= %s bytes)   %s\n' "quillet.exe" "$size" "$max_size" "$(verdict "$size_ok")"
+
+verdict_ratio() {  # <ours> <theirs> <target>: prints "<ratio>   (target <= t)   PASS|over target"
+  local ratio ok
+  ratio=$(awk -v q="$1" -v b="$2" 'BEGIN { printf "%.3f", q / b }')
+  ok=$(awk -v r="$ratio" -v m="$3" 'BEGIN { print (r <= m) ? 1 : 0 }')
+  printf '%s   (target <= %s)   %s' "$ratio" "$3" "$(verdict "$ok")"
+}
+
+# (c) Many commands: 10,000 definition files in a program folder of their own.
+many="$work/many"
+mkdir -p "$many/Cmds"
+cp "$quillet" "$many/quillet.exe"
+# A mix of kinds: a few programs used often, programs of their own, documents, folders, addresses.
+targets=('C:\windows\notepad.exe' 'C:\Tools\tool%d.exe' 'C:\Docs\letter%d.txt' 'C:\Projects\p%d\'
+         'http://example.com/%d')
+for ((i = 0; i < 10000; i++)); do
+  target=${targets[i % 5]//%d/$i}
+  printf 'This is a generated file, do not edit!\r\ncmd%d\r\n%s\r\n-x %d\r\n1\r\n\r\n' \
+    "$i" "$target" "$i" >"$many/Cmds/run_cmd$i.cfg"
+done
+many_runs=5
+echo "Start with 10,000 commands until the main window answers ($many_runs runs each, after 1 warm-up run)"
+measure 1 "$(windows_path "$many/quillet.exe")" >/dev/null || true
+measure 1 "$(windows_path "$build/tools/bare_reader.exe")" "$(windows_path "$many/Cmds")" >/dev/null || true
+read -r many_median many_min < <(measure "$many_runs" "$(windows_path "$many/quillet.exe")" | median_min)
+read -r reader_median reader_min < <(measure "$many_runs" "$(windows_path "$build/tools/bare_reader.exe")" \
+                                     "$(windows_path "$many/Cmds")" | median_min)
+printf '  %-34s median %8.2f ms   min %8.2f ms\n' "quillet.exe" "$many_median" "$many_min"
+printf '  %-34s median %8.2f ms   min %8.2f ms\n' "bare_reader.exe" "$reader_median" "$reader_min"
+printf '  %-34s %s\n' "ratio of the medians" "$(verdict_ratio "$many_median" "$reader_median" 1.3)"
+
+# (d) The system list with 2,000 App Paths entries.
+echo "System list from 2,000 App Paths entries (median of 9 reads each)"
+read -r listed store_ms bare_ms < <(wine "$build/tools/bench_system_list.exe" 2000 9 | tr -d '\r' |
+  sed -n 's/^listed=\([0-9]*\) store_median_ms=\([0-9.]*\) bare_median_ms=\([0-9.]*\)$/\1 \2 \3/p')
+printf '  %-34s median %8.2f ms   (%s rows)\n' "store (ListSystemCommands + targets)" "$store_ms" "$listed"
+printf '  %-34s median %8.2f ms\n' "bare enumerator" "$bare_ms"
+printf '  %-34s %s\n' "ratio of the medians" "$(verdict_ratio "$store_ms" "$bare_ms" 1.3)"

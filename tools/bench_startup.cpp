@@ -52,7 +52,7 @@ double Milliseconds(LONGLONG ticks) {
   return 1000.0 * static_cast<double>(ticks) / static_cast<double>(frequency.QuadPart);
 }
 
-// One start: the time to the window in milliseconds, or a negative number on failure.
+// One start: the time until the window is there and answers, in milliseconds, or a negative number on failure.
 double TimeOneStart(const std::string& commandLine, const std::string& title) {
   std::string line = commandLine;
   STARTUPINFOA startup{};
@@ -75,6 +75,9 @@ double TimeOneStart(const std::string& commandLine, const std::string& title) {
     if (WaitForSingleObject(process.Get(), 0) == WAIT_OBJECT_0) break;
     Sleep(1);
   }
+  // Ready means answering: a window that is still filling its lists does not reply yet.
+  DWORD_PTR ignored = 0;
+  if (window) SendMessageTimeoutA(window, WM_NULL, 0, 0, SMTO_NORMAL, kWindowTimeoutMs, &ignored);
   QueryPerformanceCounter(&end);
   if (window == nullptr) {
     std::fprintf(stderr, "bench_startup: no window \"%s\" from %s\n", title.c_str(), commandLine.c_str());

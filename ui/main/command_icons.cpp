@@ -45,28 +45,28 @@ int CommandIcons::ProgramIcon(const std::string& path) {
   const std::string key = Lowered(path);
   if (const auto known = programIcons_.find(key); known != programIcons_.end()) return known->second;
   const ScopedIcon icon = ExtractSmallIcon(path);
-  int index = -1;
-  if (icon) {
-    index = ImageList_AddIcon(images_.Get(), icon.Get());
-  } else {
-    // A program without an icon shows an empty one: a picture all of the mask colour.
-    const HDC screen = GetDC(nullptr);
-    const HBITMAP blank = CreateCompatibleBitmap(screen, 16, 16);
-    const HDC canvas = CreateCompatibleDC(screen);
-    const HGDIOBJ previous = SelectObject(canvas, blank);
-    const HBRUSH mask = CreateSolidBrush(kMaskColour);
-    const RECT all{0, 0, 16, 16};
-    FillRect(canvas, &all, mask);
-    DeleteObject(mask);
-    SelectObject(canvas, previous);
-    DeleteDC(canvas);
-    ReleaseDC(nullptr, screen);
-    index = ImageList_AddMasked(images_.Get(), blank, kMaskColour);
-    DeleteObject(blank);
-  }
-  const int position = index + 1;  // rows count icons from 1
+  const int position = icon ? ImageList_AddIcon(images_.Get(), icon.Get()) + 1 : EmptyIcon();
   programIcons_.emplace(key, position);
   return position;
+}
+
+int CommandIcons::EmptyIcon() {
+  if (emptyIcon_ != 0) return emptyIcon_;
+  // A program without an icon shows an empty one: a picture all of the mask colour.
+  const HDC screen = GetDC(nullptr);
+  const HBITMAP blank = CreateCompatibleBitmap(screen, 16, 16);
+  const HDC canvas = CreateCompatibleDC(screen);
+  const HGDIOBJ previous = SelectObject(canvas, blank);
+  const HBRUSH mask = CreateSolidBrush(kMaskColour);
+  const RECT all{0, 0, 16, 16};
+  FillRect(canvas, &all, mask);
+  DeleteObject(mask);
+  SelectObject(canvas, previous);
+  DeleteDC(canvas);
+  ReleaseDC(nullptr, screen);
+  emptyIcon_ = ImageList_AddMasked(images_.Get(), blank, kMaskColour) + 1;
+  DeleteObject(blank);
+  return emptyIcon_;
 }
 
 void CommandIcons::AssignMissingIcons(UserCommandList& rows) {

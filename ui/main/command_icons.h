@@ -27,10 +27,13 @@ class CommandIcons {
 
  private:
   int ProgramIcon(const std::string& path);
+  int EmptyIcon();
 
   ScopedImageList images_;
-  // Rows of the same program file share one image instead of adding a copy each.
+  // Rows of the same program file share one image instead of adding a copy each, and programs
+  // without an icon share one empty image.
   std::map<std::string, int> programIcons_;
+  int emptyIcon_ = 0;
 };
 
 }  // namespace quillet
