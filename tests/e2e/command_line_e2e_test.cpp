@@ -18,20 +18,6 @@ using tools::MessageIcon;
 
 constexpr const char* kContextMenuCommand = "Software\\Classes\\*\\shell\\QuilletCreateCommand\\command";
 
-HWND WaitForMainWindow(DWORD processId, DWORD timeoutMs = 20000) {
-  const ULONGLONG deadline = GetTickCount64() + timeoutMs;
-  while (GetTickCount64() < deadline) {
-    for (HWND window = FindWindowExA(nullptr, nullptr, "QuilletMainWindow", nullptr); window;
-         window = FindWindowExA(nullptr, window, "QuilletMainWindow", nullptr)) {
-      DWORD owner = 0;
-      GetWindowThreadProcessId(window, &owner);
-      if (owner == processId && IsWindowVisible(window)) return window;
-    }
-    Sleep(20);
-  }
-  return nullptr;
-}
-
 std::string AppPathsValue(const std::string& name, const char* valueName) {
   return RegistryText(HKEY_LOCAL_MACHINE, AppPathsSubkey(name), valueName);
 }

@@ -47,6 +47,20 @@ std::string RegistryText(HKEY root, const std::string& subkey, const char* value
   return buffer;
 }
 
+HWND WaitForMainWindow(DWORD processId, DWORD timeoutMs) {
+  const ULONGLONG deadline = GetTickCount64() + timeoutMs;
+  while (GetTickCount64() < deadline) {
+    for (HWND window = FindWindowExA(nullptr, nullptr, "QuilletMainWindow", nullptr); window;
+         window = FindWindowExA(nullptr, window, "QuilletMainWindow", nullptr)) {
+      DWORD owner = 0;
+      GetWindowThreadProcessId(window, &owner);
+      if (owner == processId && IsWindowVisible(window)) return window;
+    }
+    Sleep(20);
+  }
+  return nullptr;
+}
+
 bool AnswerDialog(DWORD processId, const std::string& title, const std::string& expectedText,
                   tools::MessageIcon expectedIcon, const std::string& button) {
   const auto dialog = tools::WaitForDialog(title, 20000, processId);

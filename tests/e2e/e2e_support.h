@@ -41,6 +41,9 @@ void SetFirstStartDone(bool done);
 // A registry value of HKLM or HKCU as text (REG_SZ), "" when missing.
 std::string RegistryText(HKEY root, const std::string& subkey, const char* valueName);
 
+// Waits for the visible main window of that process; null on time-out.
+HWND WaitForMainWindow(DWORD processId, DWORD timeoutMs = 20000);
+
 // Waits for a dialog of `title` shown by `processId`, checks its text and buttons, then presses
 // `button`. The failures are reported through gtest; false when the dialog never came.
 bool AnswerDialog(DWORD processId, const std::string& title, const std::string& expectedText,

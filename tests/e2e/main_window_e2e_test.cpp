@@ -1,0 +1,69 @@
+// The real main window, read and driven from another process.
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "store/definition_file.h"
+#include "store/store_paths.h"
+#include "tests/e2e/e2e_support.h"
+#include "tools/list_view_reader.h"
+#include "ui/main/main_window.h"
+
+namespace quillet::testing {
+namespace {
+
+using tools::MessageIcon;
+using Rows = std::vector<std::vector<std::string>>;
+
+class MainWindowE2e : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    SetFirstStartDone(true);
+    for (const auto& row : commands) {
+      WriteFileBytes(program.Generated(row[0], ".cfg"), DefinitionFileText(row[0], row[1], row[2], 1));
+    }
+    HKEY key = nullptr;
+    RegCreateKeyExA(HKEY_LOCAL_MACHINE, AppPathsSubkey(systemName).c_str(), 0, nullptr, 0, KEY_WRITE, nullptr, &key,
+                    nullptr);
+    const std::string target = "C:\\Other\\tool.exe";
+    RegSetValueExA(key, nullptr, 0, REG_SZ, reinterpret_cast<const BYTE*>(target.c_str()),
+                   static_cast<DWORD>(target.size() + 1));
+    RegCloseKey(key);
+  }
+  void TearDown() override { RegDeleteKeyA(HKEY_LOCAL_MACHINE, AppPathsSubkey(systemName).c_str()); }
+
+  InstalledProgram program;
+  std::string systemName = UniqueName("sys");
+  Rows commands{{"alpha", "C:\\Docs\\a.txt", "-a"}, {"beta", "C:\\Tools\\", ""}, {"gamma", "http://example.com/", "x y"}};
+};
+
+TEST_F(MainWindowE2e, ListsTheCommandsAndRemovesOneThroughTheRealQuestion) {
+  const auto quillet = program.Start("");
+  const HWND window = WaitForMainWindow(quillet->Id());
+  ASSERT_NE(window, nullptr);
+  const HWND userList = GetDlgItem(window, kUserListId);
+  Rows shown = tools::ReadListViewRows(userList, 3);
+  std::sort(shown.begin(), shown.end());
+  EXPECT_EQ(shown, commands);
+  EXPECT_FALSE(IsWindowVisible(GetDlgItem(window, kSystemListId)));
+
+  int beta = -1;
+  const Rows unsorted = tools::ReadListViewRows(userList, 1);
+  for (std::size_t row = 0; row < unsorted.size(); ++row) {
+    if (unsorted[row][0] == "beta") beta = static_cast<int>(row);
+  }
+  ASSERT_TRUE(tools::SelectListViewRow(userList, beta));
+  PostMessageA(window, WM_COMMAND, kRemoveButtonId, 0);
+  AnswerDialog(quillet->Id(), "Confirm removal", "Do you want to delete the command: beta?", MessageIcon::Information,
+               "Yes");
+  for (int i = 0; i < 100 && FileExists(program.Generated("beta", ".cfg")); ++i) Sleep(50);
+  EXPECT_FALSE(FileExists(program.Generated("beta", ".cfg")));
+  EXPECT_EQ(tools::ReadListViewRows(userList, 1).size(), 2u);
+
+  PostMessageA(window, WM_CLOSE, 0, 0);
+  EXPECT_EQ(quillet->WaitForExit(), 0u);
+}
+
+}  // namespace
+}  // namespace quillet::testing
