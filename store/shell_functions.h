@@ -1,9 +1,10 @@
 #pragma once
 // The two shell32 functions the program uses, bound on first use.
 //
-// Importing shell32 (and comctl32) costs every start about 10 ms each under Wine, and the verbs
-// "remove" and "?" never need them: they only show one message. Binding on first use keeps a
-// verb run about as fast as a bare program that shows one message box.
+// Importing shell32 costs every start about 10 ms under Wine, and the verbs "remove" and "?"
+// never need it: they only show one message. Binding on first use keeps a verb run about as fast
+// as a bare program that shows one message box. (comctl32 is loaded for the manifest's common
+// controls anyway, so importing it costs nothing more.)
 
 #include <windows.h>
 #include <shellapi.h>
