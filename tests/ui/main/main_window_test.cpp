@@ -241,3 +241,31 @@ TEST_F(MainWindowTest, ExitEndsTheWindow) {
 
 }  // namespace
 }  // namespace quillet
+
+namespace quillet {
+namespace {
+
+TEST(MainWindowBadFiles, ListsEveryFileWhateverItHolds) {
+  testing::LocalMachineSandbox hklm;
+  testing::TempProgramFolder program;
+  const auto cfg = [&](const std::string& name) { return GeneratedFilePath(program.Path(), name, ".cfg"); };
+  testing::WriteFileBytes(cfg("oneline"), "This is a generated file, do not edit!\r\n");
+  testing::WriteFileBytes(cfg("junk"), std::string("\x00\xFF\x01\r\n\x7F\x80\x81\r\n", 10) + std::string(70000, '\x02'));
+  testing::WriteFileBytes(cfg("long"), "h\r\n" + std::string(300, 'n') + "\r\n" + std::string(2 << 20, 'p') + "\r\n");
+  testing::RecordingPrompt prompt;
+  MainWindow window{program.Path(), prompt};
+  ASSERT_TRUE(window.Create());
+  window.FinishNormalStart();
+  const HWND list = window.Control(kUserListId);
+  ASSERT_EQ(ListView_GetItemCount(list), 3);
+  for (int row = 0; row < 3; ++row) {
+    const std::string name = ListText(list, row, 0);
+    const std::string path = ListText(list, row, 1);  // cut to the buffer, never past it
+    EXPECT_LT(path.size(), 256u);
+    EXPECT_TRUE(name == "oneline" || name == std::string(255, 'n') || name == std::string("\x7F\x80\x81")) << name;
+  }
+  EXPECT_TRUE(prompt.Records().empty());
+}
+
+}  // namespace
+}  // namespace quillet
