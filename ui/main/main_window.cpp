@@ -59,10 +59,6 @@ constexpr int kShowRestore = 9;
 constexpr LPARAM kUserTag = 1;
 constexpr LPARAM kSystemTag = 2;
 
-void SetStatusText(HWND status, int panel, const std::string& text) {
-  SendMessageA(status, SB_SETTEXTA, panel, reinterpret_cast<LPARAM>(text.c_str()));
-}
-
 std::optional<std::size_t> SelectedRow(HWND list) {
   const int row = ListView_GetNextItem(list, -1, LVNI_SELECTED);
   return row >= 0 ? std::optional<std::size_t>(static_cast<std::size_t>(row)) : std::nullopt;
@@ -207,7 +203,7 @@ void MainWindow::SetUpCategoryPane() {
     ListView_SetItemPosition(pane, index, TwipsToPixels(left, dpi), position.y + TwipsToPixels(200, dpi));
   }
   ListView_SetItemState(pane, 0, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
-  SetStatusText(Control(kStatusBarId), 2, "My Commands");
+  SetStatus(2, "My Commands");
 }
 
 void MainWindow::SwitchCategory() {
@@ -225,11 +221,10 @@ void MainWindow::SwitchCategory() {
   EnableWindow(Control(kAddButtonId), user);
   EnableMenuItemById(menu, kMenuAddCommand, user);
   EnableMenuItemById(menu, kMenuImport, user);
-  const HWND status = Control(kStatusBarId);
   if (user) {
     ShowWindow(Control(kUserListId), SW_SHOW);
     ShowWindow(Control(kSystemListId), SW_HIDE);
-    SetStatusText(status, 2, "My Commands");
+    SetStatus(2, "My Commands");
     RefreshStatusBar();
     return;
   }
@@ -240,9 +235,9 @@ void MainWindow::SwitchCategory() {
   ShowWindow(systemList, SW_SHOW);
   ShowWindow(Control(kUserListId), SW_HIDE);
   if (!systemCommands_.empty()) ListView_SetItemState(systemList, 0, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
-  SetStatusText(status, 0, "Count:");
-  SetStatusText(status, 1, "Type:");
-  SetStatusText(status, 2, "System Commands");
+  SetStatus(0, "Count:", false);
+  SetStatus(1, "Type:", false);
+  SetStatus(2, "System Commands");
 }
 
 void MainWindow::RemoveCommand() {
@@ -279,9 +274,26 @@ void MainWindow::ShowRows() {
 
 void MainWindow::RefreshStatusBar() {
   const StatusTexts texts = StatusBarTexts(userCommands_, Selected(kUserListId));
-  const HWND status = Control(kStatusBarId);
-  SetStatusText(status, 0, texts.count);
-  SetStatusText(status, 1, texts.type);
+  SetStatus(0, texts.count);
+  SetStatus(1, texts.type);
+}
+
+// The panels are drawn by the window, since a status bar cannot grey one panel by itself.
+void MainWindow::SetStatus(int panel, const std::string& text, bool enabled) {
+  status_[static_cast<std::size_t>(panel)] = {text, enabled};
+  SendMessageA(Control(kStatusBarId), SB_SETTEXTA, static_cast<WPARAM>(panel) | SBT_OWNERDRAW, panel);
+}
+
+void MainWindow::DrawStatusPanel(const DRAWITEMSTRUCT& item) const {
+  if (item.itemID >= status_.size()) return;
+  const StatusPanel& panel = status_[item.itemID];
+  RECT area = item.rcItem;
+  area.left += 3;
+  SetBkMode(item.hDC, TRANSPARENT);
+  SetTextColor(item.hDC, GetSysColor(panel.enabled ? COLOR_BTNTEXT : COLOR_GRAYTEXT));
+  const HGDIOBJ previous = SelectObject(item.hDC, font_ ? font_.Get() : GetStockObject(DEFAULT_GUI_FONT));
+  DrawTextA(item.hDC, panel.text.c_str(), -1, &area, DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | DT_END_ELLIPSIS);
+  SelectObject(item.hDC, previous);
 }
 
 bool MainWindow::TranslateShortcut(MSG& message) {
@@ -382,6 +394,9 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       return 0;
     case WM_NOTIFY:
       return OnNotify(*reinterpret_cast<NMHDR*>(lParam));
+    case WM_DRAWITEM:
+      if (wParam == kStatusBarId) DrawStatusPanel(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
+      return TRUE;
     case WM_COMMAND:
       // The help picture reports more than clicks.
       if (LOWORD(wParam) != kHelpPictureId || HIWORD(wParam) == STN_CLICKED) OnCommand(LOWORD(wParam));

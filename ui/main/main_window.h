@@ -4,6 +4,7 @@
 
 #include <windows.h>
 
+#include <array>
 #include <memory>
 #include <optional>
 #include <string>
@@ -48,6 +49,14 @@ class MainWindow : public WindowBase {
   const SystemCommandList& SystemCommands() const { return systemCommands_; }
   HWND Control(MainControl id) const { return GetDlgItem(Handle(), id); }
 
+  // The status bar's panels: count, type, category. Count and type are greyed while the system
+  // commands are shown.
+  struct StatusPanel {
+    std::string text;
+    bool enabled = true;
+  };
+  const StatusPanel& Status(int panel) const { return status_[static_cast<std::size_t>(panel)]; }
+
  protected:
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
@@ -63,6 +72,8 @@ class MainWindow : public WindowBase {
   void OpenHelpFile();
   void ShowRows();
   void RefreshStatusBar();
+  void SetStatus(int panel, const std::string& text, bool enabled = true);
+  void DrawStatusPanel(const DRAWITEMSTRUCT& item) const;
   std::optional<std::size_t> Selected(MainControl list) const;
 
   std::string programFolder_;
@@ -73,6 +84,7 @@ class MainWindow : public WindowBase {
   ScopedImageList categoryIcons_;               // imglstMenu
   ScopedAccelerators shortcuts_;
   ScopedFont font_;
+  std::array<StatusPanel, 3> status_;
   // The outer size, in twips, at the end of the last layout pass: sizes below the minimum go
   // back to it.
   double rememberedWidth_ = 0;

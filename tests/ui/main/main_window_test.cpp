@@ -21,11 +21,6 @@ std::string ListText(HWND list, int row, int column) {
   return text;
 }
 
-std::string StatusText(HWND status, int panel) {
-  char text[256] = {};
-  SendMessageA(status, SB_GETTEXTA, panel, reinterpret_cast<LPARAM>(text));
-  return text;
-}
 
 std::string MenuText(HMENU menu, int position) {
   char text[128] = {};
@@ -79,13 +74,12 @@ TEST_F(MainWindowTest, ListsTheUserCommandsWithCountAndTypeOfTheSelection) {
   EXPECT_EQ(ListText(list, notes, 1), "C:\\notes.txt");
   EXPECT_EQ(ListText(list, notes, 2), "-a");
 
-  const HWND status = window.Control(kStatusBarId);
-  EXPECT_EQ(StatusText(status, 0), "Count: 2");
-  EXPECT_EQ(StatusText(status, 1), "Type: Other");
+  EXPECT_EQ(window.Status(0).text, "Count: 2");
+  EXPECT_EQ(window.Status(1).text, "Type: Other");
   ListView_SetItemState(list, notes, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
-  EXPECT_EQ(StatusText(status, 1), "Type: Textfile");
+  EXPECT_EQ(window.Status(1).text, "Type: Textfile");
   ListView_SetItemState(list, 1 - notes, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
-  EXPECT_EQ(StatusText(status, 1), "Type: URL");
+  EXPECT_EQ(window.Status(1).text, "Type: URL");
 }
 
 TEST_F(MainWindowTest, ColumnsFollowTheWidthAndSmallSizesAreRefused) {
@@ -136,8 +130,7 @@ TEST_F(MainWindowTest, CategoryPaneSwitchesListsButtonsMenusAndStatus) {
   ASSERT_EQ(ListView_GetItemCount(pane), 2);
   EXPECT_EQ(ListText(pane, 0, 0), "My Commands");
   EXPECT_EQ(ListText(pane, 1, 0), "System");
-  const HWND status = window.Control(kStatusBarId);
-  EXPECT_EQ(StatusText(status, 2), "My Commands");
+  EXPECT_EQ(window.Status(2).text, "My Commands");
 
   ClickCategory(1);
   EXPECT_FALSE(IsWindowVisible(window.Control(kUserListId)));
@@ -146,9 +139,10 @@ TEST_F(MainWindowTest, CategoryPaneSwitchesListsButtonsMenusAndStatus) {
   EXPECT_FALSE(Enabled(kMenuAddCommand));
   EXPECT_FALSE(Enabled(kMenuImport));
   EXPECT_TRUE(Enabled(kMenuRemoveCommand));
-  EXPECT_EQ(StatusText(status, 0), "Count:");
-  EXPECT_EQ(StatusText(status, 1), "Type:");
-  EXPECT_EQ(StatusText(status, 2), "System Commands");
+  EXPECT_EQ(window.Status(0).text, "Count:");
+  EXPECT_EQ(window.Status(1).text, "Type:");
+  EXPECT_FALSE(window.Status(0).enabled || window.Status(1).enabled);
+  EXPECT_EQ(window.Status(2).text, "System Commands");
   const HWND system = window.Control(kSystemListId);
   bool listed = false;
   for (int row = 0; row < ListView_GetItemCount(system); ++row) {
@@ -166,8 +160,9 @@ TEST_F(MainWindowTest, CategoryPaneSwitchesListsButtonsMenusAndStatus) {
   ClickCategory(0);
   EXPECT_TRUE(IsWindowVisible(window.Control(kUserListId)));
   EXPECT_TRUE(Enabled(kMenuAddCommand));
-  EXPECT_EQ(StatusText(status, 0), "Count: 2");
-  EXPECT_EQ(StatusText(status, 2), "My Commands");
+  EXPECT_EQ(window.Status(0).text, "Count: 2");
+  EXPECT_TRUE(window.Status(0).enabled && window.Status(1).enabled);
+  EXPECT_EQ(window.Status(2).text, "My Commands");
 }
 
 TEST_F(MainWindowTest, DeleteKeyAsksAndRemovesTheSelectedUserCommand) {
@@ -187,7 +182,7 @@ TEST_F(MainWindowTest, DeleteKeyAsksAndRemovesTheSelectedUserCommand) {
   SendMessageA(window.Handle(), WM_COMMAND, kRemoveButtonId, 0);
   EXPECT_FALSE(testing::FileExists(GeneratedFilePath(program.Path(), "notes", ".cfg")));
   EXPECT_EQ(ListView_GetItemCount(window.Control(kUserListId)), 1);
-  EXPECT_EQ(StatusText(window.Control(kStatusBarId), 0), "Count: 1");
+  EXPECT_EQ(window.Status(0).text, "Count: 1");
 }
 
 TEST_F(MainWindowTest, SystemCommandsAreRemovedAfterTheSternerQuestion) {
