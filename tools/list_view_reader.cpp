@@ -32,8 +32,16 @@ class RemoteItem {
   LPARAM Item() const { return reinterpret_cast<LPARAM>(memory_); }
   char* Text() const { return memory_ + sizeof(LVITEMA); }
 
-  bool Write(const LVITEMA& item) const {
-    return WriteProcessMemory(process_.Get(), memory_, &item, sizeof item, nullptr) != 0;
+  // The record at the start of the block: an LVITEMA, or a RECT for LVM_GETITEMRECT.
+  template <typename Record>
+  bool Write(const Record& record) const {
+    static_assert(sizeof(Record) <= sizeof(LVITEMA));
+    return WriteProcessMemory(process_.Get(), memory_, &record, sizeof record, nullptr) != 0;
+  }
+  RECT ReadRect() const {
+    RECT rect{};
+    ReadProcessMemory(process_.Get(), memory_, &rect, sizeof rect, nullptr);
+    return rect;
   }
   std::string ReadText() const {
     char text[kTextCapacity] = {};
@@ -75,6 +83,21 @@ bool SelectListViewRow(HWND list, int row) {
   item.state = LVIS_SELECTED | LVIS_FOCUSED;
   return remote.Valid() && remote.Write(item) &&
          SendMessageA(list, LVM_SETITEMSTATE, static_cast<WPARAM>(row), remote.Item()) != 0;
+}
+
+bool ClickListViewRow(HWND list, int row) {
+  const RemoteItem remote(list);
+  RECT bounds{};
+  bounds.left = LVIR_LABEL;  // which part of the row LVM_GETITEMRECT measures
+  if (!remote.Valid() || !remote.Write(bounds) ||
+      !SendMessageA(list, LVM_GETITEMRECT, static_cast<WPARAM>(row), remote.Item())) {
+    return false;
+  }
+  const RECT rect = remote.ReadRect();
+  const LPARAM point = MAKELPARAM((rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2);
+  PostMessageA(list, WM_LBUTTONDOWN, MK_LBUTTON, point);
+  PostMessageA(list, WM_LBUTTONUP, 0, point);
+  return true;
 }
 
 }  // namespace quillet::tools

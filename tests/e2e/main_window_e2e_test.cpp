@@ -61,6 +61,16 @@ TEST_F(MainWindowE2e, ListsTheCommandsAndRemovesOneThroughTheRealQuestion) {
   EXPECT_FALSE(FileExists(program.Generated("beta", ".cfg")));
   EXPECT_EQ(tools::ReadListViewRows(userList, 1).size(), 2u);
 
+  // The system category, clicked: the other program's entry is there, the user commands are not.
+  ASSERT_TRUE(tools::ClickListViewRow(GetDlgItem(window, kMenuPaneId), 1));
+  const HWND systemList = GetDlgItem(window, kSystemListId);
+  for (int i = 0; i < 100 && !IsWindowVisible(systemList); ++i) Sleep(50);
+  ASSERT_TRUE(IsWindowVisible(systemList));
+  const std::vector<std::string> expected{systemName, "C:\\Other\\tool.exe"};
+  const Rows system = tools::ReadListViewRows(systemList, 2);
+  EXPECT_NE(std::find(system.begin(), system.end(), expected), system.end());
+  for (const auto& row : system) EXPECT_NE(row[0], "alpha");
+
   PostMessageA(window, WM_CLOSE, 0, 0);
   EXPECT_EQ(quillet->WaitForExit(), 0u);
 }
