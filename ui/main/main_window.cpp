@@ -102,17 +102,10 @@ bool MainWindow::Create() {
 void MainWindow::CreateControls() {
   const UINT dpi = GetDpiForWindow(Handle());
   const HINSTANCE instance = GetModuleHandleA(nullptr);
-  // The window is designed in Tahoma 8 pt.
-  font_.Reset(CreateFontA(-MulDiv(8, static_cast<int>(dpi), 72), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE,
-                          DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, CLEARTYPE_QUALITY,
-                          DEFAULT_PITCH | FF_SWISS, "Tahoma"));
-  const HFONT font = font_ ? font_.Get() : static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
   for (const ControlDesign& design : kControls) {
-    const HWND control = CreateWindowExA(
-        0, design.windowClass, design.text, design.style, TwipsToPixels(design.left, dpi),
-        TwipsToPixels(design.top, dpi), TwipsToPixels(design.width, dpi), TwipsToPixels(design.height, dpi), Handle(),
-        reinterpret_cast<HMENU>(static_cast<INT_PTR>(design.id)), instance, nullptr);
-    SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+    CreateWindowExA(0, design.windowClass, design.text, design.style, TwipsToPixels(design.left, dpi),
+                    TwipsToPixels(design.top, dpi), TwipsToPixels(design.width, dpi), TwipsToPixels(design.height, dpi),
+                    Handle(), reinterpret_cast<HMENU>(static_cast<INT_PTR>(design.id)), instance, nullptr);
   }
   for (const ColumnDesign& design : kColumns) {
     const HWND list = Control(design.list);
@@ -150,12 +143,24 @@ void MainWindow::CreateControls() {
       LoadImageA(instance, MAKEINTRESOURCEA(IDI_HELP_PICTURE), IMAGE_ICON, helpSize, helpSize, LR_SHARED));
   SendMessageA(Control(kHelpPictureId), STM_SETICON, reinterpret_cast<WPARAM>(help), 0);
 
-  const HWND status = CreateWindowExA(0, STATUSCLASSNAMEA, "", WS_CHILD | WS_VISIBLE | SBARS_SIZEGRIP, 0, 0, 0, 0,
-                                      Handle(), reinterpret_cast<HMENU>(static_cast<INT_PTR>(kStatusBarId)),
-                                      instance, nullptr);
+  CreateWindowExA(0, STATUSCLASSNAMEA, "", WS_CHILD | WS_VISIBLE | SBARS_SIZEGRIP, 0, 0, 0, 0, Handle(),
+                  reinterpret_cast<HMENU>(static_cast<INT_PTR>(kStatusBarId)), instance, nullptr);
+  ApplyDpi(dpi);
+}
+
+// What depends on the DPI besides positions: the font and the status panels' widths.
+void MainWindow::ApplyDpi(UINT dpi) {
+  // The window is designed in Tahoma 8 pt.
+  font_.Reset(CreateFontA(-MulDiv(8, static_cast<int>(dpi), 72), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE,
+                          DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, CLEARTYPE_QUALITY,
+                          DEFAULT_PITCH | FF_SWISS, "Tahoma"));
+  const HFONT font = font_ ? font_.Get() : static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
+  for (const ControlDesign& design : kControls) {
+    SendMessageA(Control(design.id), WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
+  }
   int edges[3];
   for (int i = 0; i < 3; ++i) edges[i] = TwipsToPixels(kStatusPanelWidth * (i + 1), dpi);
-  SendMessageA(status, SB_SETPARTS, 3, reinterpret_cast<LPARAM>(edges));
+  SendMessageA(Control(kStatusBarId), SB_SETPARTS, 3, reinterpret_cast<LPARAM>(edges));
 }
 
 void MainWindow::FinishNormalStart() {
@@ -394,6 +399,15 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       return 0;
     case WM_NOTIFY:
       return OnNotify(*reinterpret_cast<NMHDR*>(lParam));
+    case WM_DPICHANGED: {
+      // Moved to a monitor of another DPI: the suggested size keeps the design size there, and
+      // the layout pass that follows converts every position again.
+      ApplyDpi(HIWORD(wParam));
+      const RECT& suggested = *reinterpret_cast<const RECT*>(lParam);
+      SetWindowPos(Handle(), nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+                   suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+      return 0;
+    }
     case WM_DRAWITEM:
       if (wParam == kStatusBarId) DrawStatusPanel(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
       return TRUE;

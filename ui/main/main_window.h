@@ -63,6 +63,7 @@ class MainWindow : public WindowBase {
  private:
   StoreContext Store() const { return {programFolder_, Handle(), prompt_}; }
   void CreateControls();
+  void ApplyDpi(UINT dpi);
   void SetUpCategoryPane();
   void OnSize();
   LRESULT OnNotify(NMHDR& header);
