@@ -9,21 +9,9 @@
 #include <string>
 
 #include "store/scoped_handles.h"
+#include "ui/main/start_arguments.h"
 
 namespace {
-
-// The command line after the program's name and the blanks that follow it, by the rules the
-// C runtime uses for lpCmdLine: the name ends at the first blank outside double quotes.
-std::string ArgumentText(const char* commandLine) {
-  const char* p = commandLine;
-  bool quoted = false;
-  while (*p != '\0' && (quoted || static_cast<unsigned char>(*p) > ' ')) {
-    if (*p == '"') quoted = !quoted;
-    ++p;
-  }
-  while (*p != '\0' && static_cast<unsigned char>(*p) <= ' ') ++p;
-  return p;
-}
 
 std::string CurrentDirectory() {
   std::string folder(GetCurrentDirectoryA(0, nullptr), '\0');
@@ -42,7 +30,7 @@ std::string RecordFile() {
 }  // namespace
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
-  const std::string record = ArgumentText(GetCommandLineA()) + "\r\n" + CurrentDirectory() + "\r\n";
+  const std::string record = quillet::ArgumentTextOf(GetCommandLineA()) + "\r\n" + CurrentDirectory() + "\r\n";
   const quillet::ScopedFile file(
       CreateFileA(RecordFile().c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
   if (!file) return 1;

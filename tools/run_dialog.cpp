@@ -18,13 +18,13 @@
 #include <vector>
 
 #include "store/scoped_handles.h"
+#include "store/store_paths.h"
 
 namespace {
 
 constexpr int kUsageError = 1;
 constexpr int kNoEntry = 2;
 constexpr int kNotStarted = 3;
-constexpr const char* kAppPathsKey = "Software\\Microsoft\\Windows\\CurrentVersion\\App Paths\\";
 
 struct LocalMemoryTraits {
   static LPWSTR* Invalid() { return nullptr; }
@@ -110,7 +110,7 @@ int main() {
   const std::string word = line.substr(0, blank);
   const std::string rest = blank == std::string::npos ? std::string() : line.substr(blank + 1);
 
-  const std::string subkey = kAppPathsKey + word + (EndsWithExe(word) ? "" : ".exe");
+  const std::string subkey = std::string(quillet::kAppPathsKey) + "\\" + word + (EndsWithExe(word) ? "" : ".exe");
   const std::optional<std::string> file = TextValue(subkey, nullptr);
   if (!file || file->empty()) {
     std::fprintf(stderr, "rundlg: no App Paths entry for \"%s\"\n", word.c_str());

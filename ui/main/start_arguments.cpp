@@ -5,16 +5,16 @@
 namespace quillet {
 
 namespace {
-bool IsBlank(char c) { return c == ' ' || c == '\t'; }
+// The C runtime counts every control character as a blank here.
+bool IsBlank(char c) { return static_cast<unsigned char>(c) <= ' '; }
 }  // namespace
 
 std::string ArgumentTextOf(std::string_view commandLine) {
+  // The C runtime's rule for lpCmdLine: the name ends at the first blank outside double quotes.
   std::size_t i = 0;
-  if (!commandLine.empty() && commandLine[0] == '"') {
-    const auto close = commandLine.find('"', 1);
-    i = close == std::string_view::npos ? commandLine.size() : close + 1;
-  } else {
-    while (i < commandLine.size() && !IsBlank(commandLine[i])) ++i;
+  bool quoted = false;
+  for (; i < commandLine.size() && (quoted || !IsBlank(commandLine[i])); ++i) {
+    if (commandLine[i] == '"') quoted = !quoted;
   }
   while (i < commandLine.size() && IsBlank(commandLine[i])) ++i;
   return std::string(commandLine.substr(i));

@@ -10,7 +10,7 @@ TEST(ArgumentTextOf, SkipsTheProgramNameAndTheBlanksAfterIt) {
   EXPECT_EQ(ArgumentTextOf("quillet.exe   x  "), "x  ");
   EXPECT_EQ(ArgumentTextOf("quillet.exe"), "");
   EXPECT_EQ(ArgumentTextOf("\"C:\\q.exe\""), "");
-  EXPECT_EQ(ArgumentTextOf("\"C:\\q.exe\"C:\\My Files\\a b.txt"), "C:\\My Files\\a b.txt");
+  EXPECT_EQ(ArgumentTextOf("C:\\\"My Files\"\\q.exe \tx"), "x");  // quotes may stand inside the name
 }
 
 TEST(ParseArgumentText, EmptyIsANormalStartAndALoneQuestionMarkIsHelp) {
