@@ -17,12 +17,14 @@ struct AcceleratorTraits {
   static void Close(HACCEL table) { DestroyAcceleratorTable(table); }
 };
 
-struct FontTraits {
-  static HFONT Invalid() { return nullptr; }
-  static void Close(HFONT font) { DeleteObject(font); }
+template <typename GdiObject>
+struct GdiObjectTraits {
+  static GdiObject Invalid() { return nullptr; }
+  static void Close(GdiObject object) { DeleteObject(object); }
 };
 
-using ScopedFont = ScopedHandle<HFONT, FontTraits>;
+using ScopedFont = ScopedHandle<HFONT, GdiObjectTraits<HFONT>>;
+using ScopedBrush = ScopedHandle<HBRUSH, GdiObjectTraits<HBRUSH>>;
 using ScopedImageList = ScopedHandle<HIMAGELIST, ImageListTraits>;
 using ScopedAccelerators = ScopedHandle<HACCEL, AcceleratorTraits>;
 

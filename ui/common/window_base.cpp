@@ -10,7 +10,7 @@ WindowBase::~WindowBase() {
 }
 
 bool WindowBase::Create(const char* className, const char* caption, DWORD style, DWORD exStyle, HMENU menu,
-                        HICON icon) {
+                        HICON icon, HWND owner, const RECT* bounds) {
   const HINSTANCE instance = GetModuleHandleA(nullptr);
   WNDCLASSEXA windowClass{};
   if (!GetClassInfoExA(instance, className, &windowClass)) {
@@ -25,8 +25,11 @@ bool WindowBase::Create(const char* className, const char* caption, DWORD style,
     windowClass.hIconSm = icon;
     if (!RegisterClassExA(&windowClass)) return false;
   }
-  return CreateWindowExA(exStyle, className, caption, style, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
-                         CW_USEDEFAULT, nullptr, menu, instance, this) != nullptr;
+  const RECT place = bounds ? *bounds : RECT{CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT};
+  const int width = bounds ? place.right - place.left : CW_USEDEFAULT;
+  const int height = bounds ? place.bottom - place.top : CW_USEDEFAULT;
+  return CreateWindowExA(exStyle, className, caption, style, place.left, place.top, width, height, owner, menu,
+                         instance, this) != nullptr;
 }
 
 LRESULT WindowBase::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {

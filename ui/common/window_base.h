@@ -16,8 +16,9 @@ class WindowBase {
 
  protected:
   // Registers the class on first use and creates the window; `this` travels in GWLP_USERDATA.
+  // An owned window is destroyed with its owner; without `bounds` Windows chooses the place.
   bool Create(const char* className, const char* caption, DWORD style, DWORD exStyle, HMENU menu,
-              HICON icon);
+              HICON icon, HWND owner = nullptr, const RECT* bounds = nullptr);
   virtual LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
 
  private:
