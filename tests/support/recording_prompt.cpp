@@ -4,6 +4,16 @@
 
 namespace quillet::testing {
 
+namespace {
+template <typename Queue>
+typename Queue::value_type Next(Queue& queue) {
+  if (queue.empty()) return {};
+  auto answer = std::move(queue.front());
+  queue.pop_front();
+  return answer;
+}
+}  // namespace
+
 int RecordingPrompt::Message(const std::string& text, const std::string& title, unsigned flags) {
   records_.push_back({text, title, flags, false, {}});
   if (!buttons_.empty()) {
@@ -17,10 +27,21 @@ int RecordingPrompt::Message(const std::string& text, const std::string& title, 
 std::string RecordingPrompt::InputBox(const std::string& prompt, const std::string& title,
                                       const std::string& defaultText) {
   records_.push_back({prompt, title, 0, true, defaultText});
-  if (inputs_.empty()) return {};
-  std::string answer = inputs_.front();
-  inputs_.pop_front();
-  return answer;
+  return Next(inputs_);
+}
+
+std::optional<std::string> RecordingPrompt::OpenFile(const OpenFileRequest& request) {
+  fileRequests_.push_back(request);
+  return Next(files_);
+}
+
+std::optional<std::string> RecordingPrompt::ChooseFolder() {
+  ++folderRequests_;
+  return Next(folders_);
+}
+
+void RecordingPrompt::ShowHelpTopic(const std::string& helpFile, int topic) {
+  helpTopics_.push_back({helpFile, topic});
 }
 
 std::vector<std::string> RecordingPrompt::Texts() const {

@@ -2,6 +2,7 @@
 // A prompt for tests: records every message and input box, and answers from a script.
 
 #include <deque>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -17,24 +18,47 @@ struct PromptRecord {
   std::string defaultText;  // input boxes only
 };
 
+struct HelpRecord {
+  std::string helpFile;
+  int topic = 0;
+};
+
 class RecordingPrompt : public Prompt {
  public:
   // Queued answers, used in order: button ids for messages, texts for input boxes.
   // With the queue empty, messages answer IDOK (IDNO for Yes/No) and input boxes "" (Cancel).
   void AnswerButtons(std::initializer_list<int> buttons) { buttons_.insert(buttons_.end(), buttons); }
   void AnswerInputs(std::initializer_list<std::string> inputs) { inputs_.insert(inputs_.end(), inputs); }
+  // Answers of the file and folder dialogs, in order; nothing (or an empty queue) is Cancel.
+  void AnswerFiles(std::initializer_list<std::optional<std::string>> files) {
+    files_.insert(files_.end(), files);
+  }
+  void AnswerFolders(std::initializer_list<std::optional<std::string>> folders) {
+    folders_.insert(folders_.end(), folders);
+  }
 
   int Message(const std::string& text, const std::string& title, unsigned flags) override;
   std::string InputBox(const std::string& prompt, const std::string& title,
                        const std::string& defaultText) override;
+  std::optional<std::string> OpenFile(const OpenFileRequest& request) override;
+  std::optional<std::string> ChooseFolder() override;
+  void ShowHelpTopic(const std::string& helpFile, int topic) override;
 
   const std::vector<PromptRecord>& Records() const { return records_; }
   std::vector<std::string> Texts() const;
+  const std::vector<OpenFileRequest>& FileRequests() const { return fileRequests_; }
+  int FolderRequests() const { return folderRequests_; }
+  const std::vector<HelpRecord>& HelpTopics() const { return helpTopics_; }
 
  private:
   std::deque<int> buttons_;
   std::deque<std::string> inputs_;
+  std::deque<std::optional<std::string>> files_;
+  std::deque<std::optional<std::string>> folders_;
   std::vector<PromptRecord> records_;
+  std::vector<OpenFileRequest> fileRequests_;
+  int folderRequests_ = 0;
+  std::vector<HelpRecord> helpTopics_;
 };
 
 }  // namespace quillet::testing

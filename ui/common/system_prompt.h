@@ -6,7 +6,8 @@
 
 namespace quillet {
 
-// Real message boxes and the program's input box, owned by `owner` (may be null).
+// Real dialogs. Each is owned by the window the user is working in (the active window of this
+// thread, so that a message from the editor blocks the editor), else by `owner` (may be null).
 class SystemPrompt : public Prompt {
  public:
   explicit SystemPrompt(HWND owner = nullptr) : owner_(owner) {}
@@ -15,8 +16,12 @@ class SystemPrompt : public Prompt {
   int Message(const std::string& text, const std::string& title, unsigned flags) override;
   std::string InputBox(const std::string& prompt, const std::string& title,
                        const std::string& defaultText) override;
+  std::optional<std::string> OpenFile(const OpenFileRequest& request) override;
+  std::optional<std::string> ChooseFolder() override;
+  void ShowHelpTopic(const std::string& helpFile, int topic) override;
 
  private:
+  HWND Owner() const;
   HWND owner_;
 };
 
