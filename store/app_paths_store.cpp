@@ -65,8 +65,14 @@ void CreateAppPathsKey(const StoreContext& store, const std::string& name) {
   SetText(key.Get(), "Path", CmdsFolder(store.programFolder));
 }
 
+bool HasAppPathsEntry(const std::string& name) {
+  return !name.empty() && OpenSubkey(AppPathsSubkey(name), kReadAccess).Valid();
+}
+
+void DeleteAppPathsKey(const std::string& name) { RegDeleteKeyA(HKEY_LOCAL_MACHINE, AppPathsSubkey(name).c_str()); }
+
 void DeleteCommand(const StoreContext& store, const std::string& name) {
-  RegDeleteKeyA(HKEY_LOCAL_MACHINE, AppPathsSubkey(name).c_str());
+  DeleteAppPathsKey(name);
   if (!IsSafeCommandName(name)) return;
   DeleteIfNormalFile(GeneratedFilePath(store.programFolder, name, ".lnk"));
   DeleteIfNormalFile(GeneratedFilePath(store.programFolder, name, ".cfg"));

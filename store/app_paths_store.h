@@ -12,6 +12,13 @@ namespace quillet {
 // shortcut, "Path" = the Cmds folder. Shows "Error creating registry key!" when it cannot.
 void CreateAppPathsKey(const StoreContext& store, const std::string& name);
 
+// True when App Paths holds a subkey N.exe (letter case ignored, as the registry does).
+bool HasAppPathsEntry(const std::string& name);
+
+// Deletes only the subkey N.exe; the command's files stay. A rename that changes only the letter
+// case needs this: the files of the old and the new name are the same files.
+void DeleteAppPathsKey(const std::string& name);
+
 // Deletes the subkey N.exe and the command's launcher shortcut and definition file. Reports
 // nothing. A name that is not a safe file name keeps its files: nothing outside Cmds is deleted.
 void DeleteCommand(const StoreContext& store, const std::string& name);

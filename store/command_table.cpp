@@ -2,13 +2,15 @@
 
 #include <algorithm>
 
+#include "store/text.h"
+
 namespace quillet {
 
 bool RemoveFromCommandList(UserCommandList& rows, const std::string& name) {
-  const auto row = std::find_if(rows.begin(), rows.end(),
-                                [&](const UserCommandRow& r) { return r.name == name; });
-  if (row == rows.end()) return false;
-  rows.erase(row);
+  const auto removed = std::remove_if(rows.begin(), rows.end(),
+                                      [&](const UserCommandRow& r) { return SameNameIgnoringCase(r.name, name); });
+  if (removed == rows.end()) return false;
+  rows.erase(removed, rows.end());
   return true;
 }
 

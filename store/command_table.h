@@ -24,8 +24,9 @@ struct SystemCommandRow {
 using UserCommandList = std::vector<UserCommandRow>;
 using SystemCommandList = std::vector<SystemCommandRow>;
 
-// Removes the first row named exactly `name` (with case). True when a row went, so that the
-// owner redraws its list; false, and nothing changed, when no row matched.
+// Removes the rows named `name`, letter case ignored: such names share one App Paths entry and
+// one set of files, so a command saved under one of them replaces them all. True when a row
+// went, so that the owner redraws its list; false, and nothing changed, when none matched.
 bool RemoveFromCommandList(UserCommandList& rows, const std::string& name);
 
 }  // namespace quillet

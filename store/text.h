@@ -1,6 +1,7 @@
 #pragma once
 // Small text helpers shared by the rules.
 
+#include <algorithm>
 #include <string>
 #include <string_view>
 
@@ -12,6 +13,20 @@ inline std::string TrimSpaces(std::string_view text) {
   if (first == std::string_view::npos) return {};
   const auto last = text.find_last_not_of(' ');
   return std::string(text.substr(first, last - first + 1));
+}
+
+// A to Z become a to z; every other byte stays (names and file endings are compared this way,
+// whatever the code page).
+inline std::string LowerAscii(std::string text) {
+  std::transform(text.begin(), text.end(), text.begin(),
+                 [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; });
+  return text;
+}
+
+// Equal when the names differ at most in the case of A to Z: the registry and the file system
+// treat such names as one.
+inline bool SameNameIgnoringCase(std::string_view a, std::string_view b) {
+  return a.size() == b.size() && LowerAscii(std::string(a)) == LowerAscii(std::string(b));
 }
 
 }  // namespace quillet

@@ -41,14 +41,13 @@ TEST(ShortcutScriptParameters, JoinsTheFieldsWithSpacedSemicolons) {
   EXPECT_EQ(ShortcutScriptParameters(request), "C:\\Q\\Cmds\\run_n.lnk ; C:\\a b.exe ; C:\\ ; 7 ; \"x y\"  ; z");
 }
 
-TEST(RemoveFromCommandList, RemovesOnlyTheFirstExactMatch) {
-  UserCommandList rows{{"a", "1", "", "1", 0}, {"B", "2", "", "1", 0}, {"a", "3", "", "1", 0}};
-  EXPECT_FALSE(RemoveFromCommandList(rows, "b"));
+TEST(RemoveFromCommandList, RemovesEveryRowOfTheNameWhateverItsCase) {
+  UserCommandList rows{{"a", "1", "", "1", 0}, {"B", "2", "", "1", 0}, {"A", "3", "", "1", 0}};
+  EXPECT_FALSE(RemoveFromCommandList(rows, "c"));
   EXPECT_EQ(rows.size(), 3u);
   EXPECT_TRUE(RemoveFromCommandList(rows, "a"));
-  ASSERT_EQ(rows.size(), 2u);
+  ASSERT_EQ(rows.size(), 1u);
   EXPECT_EQ(rows[0].name, "B");
-  EXPECT_EQ(rows[1].target, "3");
 }
 
 }  // namespace

@@ -1,0 +1,139 @@
+// Checking and saving the editor's input, without the dialog.
+
+#include "ui/editor/command_input.h"
+
+#include <gtest/gtest.h>
+
+#include "store/definition_file.h"
+#include "store/store_paths.h"
+#include "tests/support/recording_prompt.h"
+#include "tests/support/registry_sandbox.h"
+#include "tests/support/temp_program_folder.h"
+
+namespace quillet {
+namespace {
+
+using testing::AppPathsEntryExists;
+using testing::FileExists;
+
+class CommandInput : public ::testing::Test {
+ protected:
+  CommandInput() { testing::AddAppPathsEntry("othertool.exe", "C:\\other\\tool.exe"); }
+
+  std::string Cfg(const std::string& name) const { return GeneratedFilePath(program.Path(), name, ".cfg"); }
+  std::string Lnk(const std::string& name) const { return GeneratedFilePath(program.Path(), name, ".lnk"); }
+  bool Save(const EditorInput& input, EditorMode mode, const std::string& oldName = "") {
+    return SaveCommand(store, input, mode, oldName, rows);
+  }
+
+  testing::LocalMachineSandbox hklm;
+  testing::TempProgramFolder program{testing::TempProgramFolder::Scripts::Copied};
+  testing::RecordingPrompt prompt;
+  StoreContext store{program.Path(), nullptr, prompt};
+  UserCommandList rows{{"notes", "C:\\notes.txt", "", "1", 9}, {"MyApp", "C:\\app.exe", "-x", "3", 14}};
+};
+
+TEST_F(CommandInput, ChecksComeInOrderWithTheirMessages) {
+  struct Case {
+    EditorInput input;
+    EditorMode mode;
+    std::vector<int> answers;
+    bool valid;
+    std::vector<std::string> messages;  // "text|title|flags"
+  };
+  const std::string required = "Please fill in all required fields!|Quillet|64";
+  const std::string overwrite = "The command: 'notes' already exists, do want to overwrite it?|Quillet|36";
+  const Case cases[] = {
+      {{"", "", {}, "Normal"}, EditorMode::New, {}, false, {required}},
+      {{"my cmd", "C:\\a.exe", {}, "Normal"}, EditorMode::New, {},
+       false, {"You may only use A-Z and 0-9 when naming your command!|Illegal character|64"}},
+      {{"notes", "C:\\a.exe", {}, "Normal"}, EditorMode::New, {IDNO}, false, {overwrite}},
+      {{"notes", "", {}, "Normal"}, EditorMode::New, {IDYES}, false, {overwrite, required}},
+      {{"myapp", "C:\\a.exe", {}, "Normal"}, EditorMode::New, {IDNO}, false,  // letter case ignored
+       {"The command: 'myapp' already exists, do want to overwrite it?|Quillet|36"}},
+      {{"tools", "C:\\Tools", {"", "   ", "", ""}, "Normal"}, EditorMode::New, {}, false,
+       {"You can\xB4t assign parameters to folders!|Quillet|64"}},
+      {{"othertool", "C:\\a.exe", {}, "Normal"}, EditorMode::New, {IDNO}, false,
+       {"The command: 'othertool' is a system command, added by other applications than Quillet!\r\n"
+        "Do you want to replace it with this command?|Quillet|52"}},
+      {{"notes", "C:\\b.txt", {}, "Normal"}, EditorMode::Update, {IDNO}, false,  // renaming MyApp onto notes
+       {"The command: 'notes' already exists, do you want to overwrite it?|Quillet|36"}},
+      {{"myapp", "C:\\app.exe", {}, "Normal"}, EditorMode::Update, {}, true, {}},
+  };
+  for (const Case& c : cases) {
+    testing::RecordingPrompt asked;
+    for (int answer : c.answers) asked.AnswerButtons({answer});
+    EditorInput input = c.input;
+    EXPECT_EQ(ValidateInput(input, c.mode, "MyApp", rows, asked), c.valid) << c.input.name;
+    std::vector<std::string> messages;
+    for (const auto& record : asked.Records()) {
+      messages.push_back(record.text + "|" + record.title + "|" + std::to_string(record.flags));
+    }
+    EXPECT_EQ(messages, c.messages) << c.input.name;
+  }
+}
+
+TEST_F(CommandInput, AFolderPathGetsItsBackslashEvenWhenRefused) {
+  EditorInput input{"tools", "C:\\Tools", {"x", "", "", ""}, "Normal"};
+  EXPECT_FALSE(ValidateInput(input, EditorMode::New, "", rows, prompt));
+  EXPECT_EQ(input.path, "C:\\Tools\\");
+}
+
+TEST_F(CommandInput, NewCommandReplacesItsNamesakeAtTheEnd) {
+  ASSERT_TRUE(Save({"myapp", "C:\\b.exe", {"a", "\"x  y\"", "", ""}, "Maximized"}, EditorMode::New));
+  ASSERT_EQ(rows.size(), 2u);
+  EXPECT_EQ(rows[0].name, "notes");
+  EXPECT_EQ(rows[1].name, "myapp");
+  EXPECT_EQ(rows[1].parameters, "a \"x  y\"");
+  EXPECT_EQ(rows[1].tag, "3");
+  EXPECT_EQ(rows[1].icon, 0);  // until the icons are assigned
+  EXPECT_EQ(testing::ReadFileBytes(Cfg("myapp")), DefinitionFileText("myapp", "C:\\b.exe", "a \"x  y\"", 3));
+  EXPECT_EQ(testing::ReadLocalMachineValue(AppPathsSubkey("myapp"), nullptr).data, Lnk("myapp") + '\0');
+}
+
+TEST_F(CommandInput, UpdateKeepsPlaceAndIconAndARenameMovesTheEntry) {
+  testing::WriteFileBytes(Cfg("notes"), "old");
+  testing::AddAppPathsEntry("notes.exe", Lnk("notes"));
+  ASSERT_TRUE(Save({"notes", "C:\\notes2.txt", {}, "Minimized"}, EditorMode::Update, "notes"));
+  EXPECT_EQ(rows[0].target, "C:\\notes2.txt");
+  EXPECT_EQ(rows[0].tag, "7");
+  EXPECT_EQ(rows[0].icon, 9);
+  EXPECT_EQ(testing::ReadLocalMachineValue(AppPathsSubkey("notes"), nullptr).data, Lnk("notes") + '\0');
+
+  ASSERT_TRUE(Save({"memo", "C:\\notes2.txt", {}, "Normal"}, EditorMode::Update, "notes"));
+  EXPECT_EQ(rows[0].name, "memo");
+  EXPECT_FALSE(AppPathsEntryExists("notes.exe"));
+  EXPECT_FALSE(FileExists(Cfg("notes")));
+  EXPECT_TRUE(AppPathsEntryExists("memo.exe"));
+  EXPECT_TRUE(FileExists(Cfg("memo")));
+}
+
+TEST_F(CommandInput, ACaseOnlyRenameKeepsTheShortcutEntryAndFile) {
+  testing::AddAppPathsEntry("MyApp.exe", Lnk("MyApp"));
+  ASSERT_TRUE(Save({"myapp", "C:\\app.exe", {"-x"}, "Normal"}, EditorMode::Update, "MyApp"));
+  EXPECT_EQ(rows[1].name, "myapp");
+  EXPECT_EQ(testing::ReadFileBytes(Cfg("myapp")), DefinitionFileText("myapp", "C:\\app.exe", "-x", 1));
+  EXPECT_TRUE(testing::WaitForFile(Lnk("myapp"), 20));
+  // The entry now carries the new case, so the system list does not show the command too.
+  EXPECT_EQ(testing::ReadLocalMachineValue(AppPathsSubkey("myapp"), nullptr).data, Lnk("myapp") + '\0');
+  char name[64] = {};
+  HKEY appPaths = nullptr;
+  RegOpenKeyExA(HKEY_LOCAL_MACHINE, kAppPathsKey, 0, KEY_READ, &appPaths);
+  bool newCase = false;
+  for (DWORD i = 0; RegEnumKeyA(appPaths, i, name, sizeof name) == ERROR_SUCCESS; ++i) newCase |= !strcmp(name, "myapp.exe");
+  RegCloseKey(appPaths);
+  EXPECT_TRUE(newCase);
+}
+
+TEST_F(CommandInput, WithoutTheScriptNothingChanges) {
+  DeleteFileA(program.File("cshortcut.vbs").c_str());
+  const UserCommandList before = rows;
+  EXPECT_FALSE(Save({"fresh", "C:\\a.exe", {}, "Normal"}, EditorMode::New));
+  EXPECT_EQ(prompt.Records().size(), 1u);
+  EXPECT_EQ(rows.size(), before.size());
+  EXPECT_FALSE(AppPathsEntryExists("fresh.exe"));
+  EXPECT_FALSE(FileExists(Cfg("fresh")));
+}
+
+}  // namespace
+}  // namespace quillet

@@ -1,0 +1,118 @@
+#include "ui/editor/command_input.h"
+
+#include <windows.h>
+
+#include <algorithm>
+
+#include "store/app_paths_store.h"
+#include "store/definition_store.h"
+#include "store/launcher_shortcut.h"
+#include "store/target_path.h"
+#include "store/text.h"
+
+namespace quillet {
+
+namespace {
+
+bool Confirmed(Prompt& prompt, const std::string& text, unsigned icon) {
+  return prompt.Message(text, kAppTitle, kYesNo | icon) == IDYES;
+}
+
+bool Refuse(Prompt& prompt, const std::string& text, const char* title = kAppTitle) {
+  prompt.Message(text, title, kOkOnly | kIconInformation);
+  return false;
+}
+
+bool ListsName(const UserCommandList& rows, const std::string& name) {
+  return std::any_of(rows.begin(), rows.end(), [&](const UserCommandRow& row) { return SameNameIgnoringCase(row.name, name); });
+}
+
+// What the Parts leave open: saving over another user command by renaming, or over another
+// program's Run word, replaces it; the user is asked first.
+bool ConfirmReplacing(const EditorInput& input, EditorMode mode, const std::string& oldName,
+                      const UserCommandList& rows, Prompt& prompt) {
+  const std::string& name = input.name;
+  if (mode == EditorMode::Update && SameNameIgnoringCase(name, oldName)) return true;
+  if (ListsName(rows, name)) {
+    // New mode asked its own question already.
+    return mode == EditorMode::New ||
+           Confirmed(prompt, "The command: '" + name + "' already exists, do you want to overwrite it?", kIconQuestion);
+  }
+  if (!HasAppPathsEntry(name)) return true;
+  return Confirmed(prompt,
+                   "The command: '" + name + "' is a system command, added by other applications than Quillet!\r\n"
+                   "Do you want to replace it with this command?",
+                   kIconExclamation);
+}
+
+}  // namespace
+
+bool ValidateInput(EditorInput& input, EditorMode mode, const std::string& oldName, const UserCommandList& rows,
+                   Prompt& prompt) {
+  if (!HasOnlyNameCharacters(input.name)) {
+    return Refuse(prompt, "You may only use A-Z and 0-9 when naming your command!", "Illegal character");
+  }
+  if (mode == EditorMode::New) {
+    // Letter case is ignored: the registry and the file system would make the two names one.
+    for (const UserCommandRow& row : rows) {
+      if (SameNameIgnoringCase(row.name, input.name) &&
+          !Confirmed(prompt, "The command: '" + input.name + "' already exists, do want to overwrite it?",
+                     kIconQuestion)) {
+        return false;
+      }
+    }
+  }
+  if (input.path.empty() || input.name.empty()) return Refuse(prompt, "Please fill in all required fields!");
+  if (input.path.find('.') == std::string::npos) {
+    input.path = ApplyFolderRule(input.path);
+    const bool hasParameters = std::any_of(input.parameters.begin(), input.parameters.end(),
+                                           [](const std::string& box) { return !box.empty(); });
+    if (hasParameters) return Refuse(prompt, "You can\xB4t assign parameters to folders!");
+  }
+  return ConfirmReplacing(input, mode, oldName, rows, prompt);
+}
+
+bool SaveCommand(const StoreContext& store, const EditorInput& input, EditorMode mode, const std::string& oldName,
+                 UserCommandList& rows) {
+  const std::string& name = input.name;
+  const std::string parameters = JoinParameters(input.parameters);
+  const std::int16_t windowMode = WindowModeOfBoxText(input.windowMode);
+  if (!CreateShortcutLNKFile(store, name, input.path, parameters, GetFolderOfPath(input.path), windowMode)) {
+    return false;
+  }
+  UserCommandRow saved{name, input.path, parameters, std::to_string(windowMode), 0};
+  if (mode == EditorMode::New) {
+    CreateAppPathsKey(store, name);
+    RemoveFromCommandList(rows, name);
+    rows.push_back(std::move(saved));
+  } else {
+    if (name != oldName) {
+      if (SameNameIgnoringCase(name, oldName)) {
+        // Only the case changes: the old name's files are this command's files, and the script
+        // may already have rewritten its shortcut; only the registry entry takes the new case.
+        DeleteAppPathsKey(oldName);
+      } else {
+        DeleteCommand(store, oldName);
+        // A command of the new name that the user agreed to overwrite leaves the list.
+        rows.erase(std::remove_if(rows.begin(), rows.end(),
+                                  [&](const UserCommandRow& row) {
+                                    return SameNameIgnoringCase(row.name, name) && row.name != oldName;
+                                  }),
+                   rows.end());
+      }
+      CreateAppPathsKey(store, name);
+    }
+    const auto edited =
+        std::find_if(rows.begin(), rows.end(), [&](const UserCommandRow& row) { return row.name == oldName; });
+    if (edited == rows.end()) {
+      rows.push_back(std::move(saved));  // the row went while the editor was open
+    } else {
+      saved.icon = edited->icon;
+      *edited = std::move(saved);
+    }
+  }
+  WriteDefinitionFile(store, name, input.path, parameters, windowMode);
+  return true;
+}
+
+}  // namespace quillet
