@@ -5,6 +5,7 @@
 #include <string>
 
 #include "store/program_folder.h"
+#include "ui/common/dialog_base.h"
 #include "ui/common/system_prompt.h"
 #include "ui/main/first_run.h"
 #include "ui/main/main_window.h"
@@ -34,6 +35,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
   MSG message;
   while (GetMessageA(&message, nullptr, 0, 0) > 0) {
     if (window.TranslateShortcut(message)) continue;
+    if (RouteDialogMessage(message)) continue;  // Tab, Enter, Esc and mnemonics in every window
     TranslateMessage(&message);
     DispatchMessageA(&message);
   }

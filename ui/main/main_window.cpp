@@ -5,7 +5,9 @@
 #include "resources/resource_ids.h"
 #include "store/app_paths_store.h"
 #include "store/definition_store.h"
+#include "store/launcher_shortcut.h"
 #include "store/shell_functions.h"
+#include "store/store_paths.h"
 #include "ui/common/twips.h"
 #include "ui/main/main_layout.h"
 #include "ui/main/main_menu.h"
@@ -72,7 +74,9 @@ void MoveControl(HWND control, double left, double top, double width, double hei
 }  // namespace
 
 MainWindow::MainWindow(std::string programFolder, Prompt& prompt)
-    : programFolder_(std::move(programFolder)), prompt_(prompt) {}
+    : programFolder_(std::move(programFolder)),
+      prompt_(prompt),
+      popup_([this](ActionPopup::Item item) { OnPopupItem(item); }) {}
 
 bool MainWindow::Create() {
   const INITCOMMONCONTROLSEX controls{sizeof controls, ICC_WIN95_CLASSES};
@@ -210,11 +214,58 @@ void MainWindow::ShowRows() {
 
 
 bool MainWindow::TranslateShortcut(MSG& message) {
-  return shortcuts_ && TranslateAcceleratorA(Handle(), shortcuts_.Get(), &message) != 0;
+  // Only keys pressed in this window: Ctrl+A in the editor's boxes selects their text.
+  if (!shortcuts_ || !message.hwnd || GetAncestor(message.hwnd, GA_ROOT) != Handle()) return false;
+  return TranslateAcceleratorA(Handle(), shortcuts_.Get(), &message) != 0;
+}
+
+void MainWindow::OpenNewCommand() {
+  if (!IsWindowEnabled(Control(kAddButtonId))) return;  // not while the system commands are shown
+  editor_.reset();  // an editor open for an update closes unsaved
+  CommandEditor editor(programFolder_, Handle(), prompt_, *this, EditorMode::New, "");
+  editor.ShowModal(Handle());
+}
+
+void MainWindow::OpenCommandForUpdate() {
+  const std::optional<std::size_t> row = Selected(kUserListId);
+  if (!row || *row >= userCommands_.size()) return;
+  editor_.reset();
+  const UserCommandRow& command = userCommands_[*row];
+  CommandListOwner& list = *this;
+  editor_ = std::make_unique<CommandEditor>(programFolder_, Handle(), prompt_, list, EditorMode::Update, command.name);
+  if (!editor_->CreateModeless(Handle())) return;
+  editor_->Fill(command);
+  ShowWindow(editor_->Handle(), SW_SHOW);
+}
+
+void MainWindow::UserCommandsSaved() {
+  ShowRows();
+  RefreshStatusBar();
+  commandIcons_->AssignMissingIcons(userCommands_);
+  InvalidateRect(Control(kUserListId), nullptr, TRUE);
+}
+
+void MainWindow::OpenPopup(POINT mouseInList) {
+  const std::optional<std::size_t> row = Selected(kUserListId);
+  if (!row || *row >= userCommands_.size()) return;
+  popup_.Open(Handle(), mouseInList, userCommands_[*row].name);
+}
+
+void MainWindow::OnPopupItem(ActionPopup::Item item) {
+  const std::optional<std::size_t> row = Selected(kUserListId);
+  if (!row || *row >= userCommands_.size()) return;
+  if (item == ActionPopup::kEditCommand) OpenCommandForUpdate();
+  if (item == ActionPopup::kSecuritySettings) {
+    ShowFileProperties(Store(), GeneratedFilePath(programFolder_, userCommands_[*row].name, ".lnk"));
+  }
 }
 
 void MainWindow::OnCommand(int id) {
   switch (id) {
+    case kAddButtonId:
+    case kMenuAddCommand:
+      OpenNewCommand();
+      break;
     case kRemoveButtonId:
     case kMenuRemoveCommand:
       RemoveCommand();
@@ -226,7 +277,7 @@ void MainWindow::OnCommand(int id) {
     case kHelpPictureId:  // the help picture does what F1 does
       OpenHelpFile();
       break;
-    default:  // the editor, the import wizards, the settings and the About box come later
+    default:  // the import wizards, the settings and the About box come later
       break;
   }
 }
@@ -292,6 +343,11 @@ LRESULT MainWindow::OnNotify(NMHDR& header) {
   if (header.idFrom == kMenuPaneId && header.code == NM_CLICK) SwitchCategory();
   if (header.idFrom == kUserListId && (header.code == NM_CLICK || header.code == LVN_ITEMCHANGED)) {
     RefreshStatusBar();
+  }
+  // Both act on the selected row, wherever in the list the mouse is.
+  if (header.idFrom == kUserListId && header.code == NM_DBLCLK) OpenCommandForUpdate();
+  if (header.idFrom == kUserListId && header.code == NM_RCLICK) {
+    OpenPopup(reinterpret_cast<const NMITEMACTIVATE&>(header).ptAction);
   }
   if ((header.idFrom == kUserListId || header.idFrom == kSystemListId) && header.code == LVN_KEYDOWN &&
       reinterpret_cast<const NMLVKEYDOWN&>(header).wVKey == VK_DELETE) {

@@ -14,6 +14,8 @@
 #include "ui/common/prompt.h"
 #include "ui/common/scoped_ui_handles.h"
 #include "ui/common/window_base.h"
+#include "ui/editor/command_editor.h"
+#include "ui/main/action_popup.h"
 #include "ui/main/command_icons.h"
 
 namespace quillet {
@@ -31,7 +33,7 @@ enum MainControl : int {
 
 enum class Category { User, System };
 
-class MainWindow : public WindowBase {
+class MainWindow : public WindowBase, private CommandListOwner {
  public:
   MainWindow(std::string programFolder, Prompt& prompt);
 
@@ -44,6 +46,13 @@ class MainWindow : public WindowBase {
 
   // Lets the menu shortcuts act on a message meant for this window or its controls.
   bool TranslateShortcut(MSG& message);
+
+  // Opens the editor, not modal, on the selected user command; one already open for an update
+  // closes first, unsaved.
+  void OpenCommandForUpdate();
+  // The editor open for an update, if any (its window may have closed); the popup once opened.
+  CommandEditor* Editor() const { return editor_.get(); }
+  ActionPopup& Popup() { return popup_; }
 
   const UserCommandList& UserCommands() const { return userCommands_; }
   const SystemCommandList& SystemCommands() const { return systemCommands_; }
@@ -62,6 +71,11 @@ class MainWindow : public WindowBase {
 
  private:
   StoreContext Store() const { return {programFolder_, Handle(), prompt_}; }
+  UserCommandList& UserCommandRows() override { return userCommands_; }
+  void UserCommandsSaved() override;
+  void OpenNewCommand();
+  void OnPopupItem(ActionPopup::Item item);
+  void OpenPopup(POINT mouseInList);
   void CreateControls();
   void ApplyDpi(UINT dpi);
   void SetUpCategoryPane();
@@ -86,6 +100,8 @@ class MainWindow : public WindowBase {
   ScopedAccelerators shortcuts_;
   ScopedFont font_;
   std::array<StatusPanel, 3> status_;
+  std::unique_ptr<CommandEditor> editor_;  // frmNewCommand
+  ActionPopup popup_;                      // frmMnuEdit
   // The outer size, in twips, at the end of the last layout pass: sizes below the minimum go
   // back to it.
   double rememberedWidth_ = 0;

@@ -1,0 +1,126 @@
+#include "ui/main/action_popup.h"
+
+#include "resources/resource_ids.h"
+#include "ui/common/twips.h"
+
+namespace quillet {
+
+namespace {
+
+constexpr const char* kClassName = "QuilletActionPopup";
+constexpr DWORD kStyle = WS_POPUP | WS_BORDER | WS_CLIPCHILDREN;
+constexpr DWORD kExStyle = WS_EX_TOOLWINDOW;  // no taskbar button
+constexpr COLORREF kBackground = RGB(0xE0, 0xE0, 0xE0);
+constexpr int kClientWidth = 2160;  // twips
+constexpr int kClientHeight = 990;
+constexpr int kStripWidth = 360;
+constexpr int kSeparatorTop = 330;
+
+struct LabelDesign {
+  const char* text;
+  int top;  // twips; every label is 1815 x 255 at left 360
+};
+constexpr LabelDesign kLabels[] = {{"  <none>", 60}, {"  Edit Command", 405}, {"  Security Settings", 705}};
+
+}  // namespace
+
+ActionPopup::ActionPopup(ItemHandler onItem)
+    : onItem_(std::move(onItem)), background_(CreateSolidBrush(kBackground)) {}
+
+bool ActionPopup::CreateFor(HWND mainWindow) {
+  if (Handle()) return true;
+  if (!Create(kClassName, "", kStyle, kExStyle, nullptr, nullptr, mainWindow)) return false;
+  const UINT dpi = GetDpiForWindow(mainWindow);
+  font_.Reset(CreateFontA(-MulDiv(8, static_cast<int>(dpi), 72), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE,
+                          DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, CLEARTYPE_QUALITY,
+                          DEFAULT_PITCH | FF_SWISS, "Tahoma"));
+  for (int item = 0; item < 3; ++item) {
+    const HWND label = CreateWindowExA(
+        0, "STATIC", kLabels[item].text, WS_CHILD | WS_VISIBLE | SS_NOTIFY | SS_LEFTNOWORDWRAP | SS_CENTERIMAGE,
+        TwipsToPixels(kStripWidth, dpi), TwipsToPixels(kLabels[item].top, dpi), TwipsToPixels(1815, dpi),
+        TwipsToPixels(255, dpi), Handle(), reinterpret_cast<HMENU>(static_cast<INT_PTR>(kFirstLabelId + item)),
+        GetModuleHandleA(nullptr), nullptr);
+    SendMessageA(label, WM_SETFONT, reinterpret_cast<WPARAM>(font_.Get()), FALSE);
+  }
+  return true;
+}
+
+void ActionPopup::Open(HWND mainWindow, POINT mouseInList, const std::string& name) {
+  if (!CreateFor(mainWindow)) return;
+  Hide();
+  const UINT dpi = GetDpiForWindow(mainWindow);
+  RECT main{};
+  GetWindowRect(mainWindow, &main);
+  RECT frame{0, 0, TwipsToPixels(kClientWidth, dpi), TwipsToPixels(kClientHeight, dpi)};
+  AdjustWindowRectEx(&frame, kStyle, FALSE, kExStyle);
+  const int left = main.left + mouseInList.x + TwipsToPixels(1600, dpi);
+  const int top = main.top + mouseInList.y + TwipsToPixels(650, dpi);
+  SetWindowTextA(Label(kHeading), ("  " + name).c_str());
+  SetWindowPos(Handle(), HWND_TOP, left, top, frame.right - frame.left, frame.bottom - frame.top, SWP_SHOWWINDOW);
+  SetForegroundWindow(Handle());
+}
+
+void ActionPopup::Hide() {
+  if (Handle()) ShowWindow(Handle(), SW_HIDE);
+}
+
+void ActionPopup::Highlight(int item) {
+  if (item == highlighted_) return;
+  highlighted_ = item;
+  for (int i = 0; i < 3; ++i) InvalidateRect(Label(static_cast<Item>(i)), nullptr, TRUE);
+}
+
+void ActionPopup::Paint() {
+  PAINTSTRUCT paint;
+  const HDC dc = BeginPaint(Handle(), &paint);
+  const UINT dpi = GetDpiForWindow(Handle());
+  RECT client{};
+  GetClientRect(Handle(), &client);
+  // The strip on the left: the highlight colour with the program's icon at its top.
+  RECT strip{0, 0, TwipsToPixels(kStripWidth, dpi), client.bottom};
+  FillRect(dc, &strip, GetSysColorBrush(COLOR_HIGHLIGHT));
+  const int icon = GetSystemMetricsForDpi(SM_CXSMICON, dpi);
+  const auto programIcon = static_cast<HICON>(
+      LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_QUILLET), IMAGE_ICON, icon, icon, LR_SHARED));
+  DrawIconEx(dc, (strip.right - icon) / 2, (strip.right - icon) / 2, programIcon, icon, icon, 0, nullptr, DI_NORMAL);
+  RECT rest{strip.right, 0, client.right, client.bottom};
+  FillRect(dc, &rest, background_.Get());
+  // The line under the heading.
+  const int line = TwipsToPixels(kSeparatorTop, dpi);
+  RECT separator{strip.right, line, client.right, line + 1};
+  FillRect(dc, &separator, GetSysColorBrush(COLOR_BTNSHADOW));
+  EndPaint(Handle(), &paint);
+}
+
+LRESULT ActionPopup::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_PAINT:
+      Paint();
+      return 0;
+    case WM_SETCURSOR: {
+      // The labels pass this up as the mouse moves over them; the last one touched stays lit.
+      const int id = GetDlgCtrlID(reinterpret_cast<HWND>(wParam));
+      if (id >= kFirstLabelId && id < kFirstLabelId + 3) Highlight(id - kFirstLabelId);
+      break;
+    }
+    case WM_CTLCOLORSTATIC: {
+      const bool lit = GetDlgCtrlID(reinterpret_cast<HWND>(lParam)) - kFirstLabelId == highlighted_;
+      const HDC dc = reinterpret_cast<HDC>(wParam);
+      SetTextColor(dc, lit ? RGB(0xFF, 0xFF, 0xFF) : RGB(0, 0, 0));
+      SetBkColor(dc, lit ? GetSysColor(COLOR_DESKTOP) : kBackground);
+      return reinterpret_cast<LRESULT>(lit ? GetSysColorBrush(COLOR_DESKTOP) : background_.Get());
+    }
+    case WM_COMMAND:
+      if (HIWORD(wParam) == STN_CLICKED) {
+        Hide();
+        if (onItem_) onItem_(static_cast<Item>(LOWORD(wParam) - kFirstLabelId));
+      }
+      return 0;
+    case WM_ACTIVATE:
+      if (LOWORD(wParam) == WA_INACTIVE) Hide();  // a click elsewhere closes it
+      return 0;
+  }
+  return WindowBase::HandleMessage(message, wParam, lParam);
+}
+
+}  // namespace quillet
