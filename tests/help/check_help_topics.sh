@@ -36,9 +36,9 @@ check() {
   fi
 }
 
-check 1003 "The main window"
-check 1007 "The command editor"
-check 1017 "Parameters and window modes"
+check 1003 "The command editor"
+check 1007 "Parameters"
+check 1017 "Window modes"
 check 1018 "The Explorer context menu and settings"
 [ "$(page_of 9999)" = "" ] || { echo "topic 9999 should not exist" >&2; failures=$((failures + 1)); }
 exit "$failures"
