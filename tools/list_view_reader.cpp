@@ -85,7 +85,7 @@ bool SelectListViewRow(HWND list, int row) {
          SendMessageA(list, LVM_SETITEMSTATE, static_cast<WPARAM>(row), remote.Item()) != 0;
 }
 
-bool ClickListViewRow(HWND list, int row) {
+bool ClickListViewRow(HWND list, int row, Clicks clicks) {
   const RemoteItem remote(list);
   RECT bounds{};
   bounds.left = LVIR_LABEL;  // which part of the row LVM_GETITEMRECT measures
@@ -97,6 +97,10 @@ bool ClickListViewRow(HWND list, int row) {
   const LPARAM point = MAKELPARAM((rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2);
   PostMessageA(list, WM_LBUTTONDOWN, MK_LBUTTON, point);
   PostMessageA(list, WM_LBUTTONUP, 0, point);
+  if (clicks == Clicks::Double) {
+    PostMessageA(list, WM_LBUTTONDBLCLK, MK_LBUTTON, point);
+    PostMessageA(list, WM_LBUTTONUP, 0, point);
+  }
   return true;
 }
 

@@ -15,8 +15,9 @@ std::vector<std::vector<std::string>> ReadListViewRows(HWND list, int columns);
 // Selects and focuses one row, as a click on it would.
 bool SelectListViewRow(HWND list, int row);
 
-// Clicks a row with the left mouse button, through the list view's own mouse handling (which
-// selects the row and tells the parent of the click).
-bool ClickListViewRow(HWND list, int row);
+// Clicks a row with the left mouse button, once or twice, through the list view's own mouse
+// handling (which selects the row and tells the parent of the click).
+enum class Clicks { Single, Double };
+bool ClickListViewRow(HWND list, int row, Clicks clicks = Clicks::Single);
 
 }  // namespace quillet::tools

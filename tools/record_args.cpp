@@ -1,6 +1,7 @@
 // record_args.exe: a target program for commands in tests. It writes what it was started with:
 //   line 1: its argument text, exactly as WinMain's lpCmdLine would give it
 //   line 2: its current directory
+//   line 3: the show command it was given (STARTUPINFO's wShowWindow), or "-" when none
 // to the file named by %QUILLET_RECORD_FILE%, or to record_args.out in its current directory.
 // A GUI program, so that starting it shows no console.
 
@@ -27,10 +28,18 @@ std::string RecordFile() {
   return name;
 }
 
+std::string ShowCommand() {
+  STARTUPINFOA startup{};
+  startup.cb = sizeof startup;
+  GetStartupInfoA(&startup);
+  return (startup.dwFlags & STARTF_USESHOWWINDOW) ? std::to_string(startup.wShowWindow) : "-";
+}
+
 }  // namespace
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
-  const std::string record = quillet::ArgumentTextOf(GetCommandLineA()) + "\r\n" + CurrentDirectory() + "\r\n";
+  const std::string record = quillet::ArgumentTextOf(GetCommandLineA()) + "\r\n" + CurrentDirectory() + "\r\n" +
+                             ShowCommand() + "\r\n";
   const quillet::ScopedFile file(
       CreateFileA(RecordFile().c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
   if (!file) return 1;

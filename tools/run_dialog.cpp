@@ -4,6 +4,9 @@
 // The first word names HKLM\...\App Paths\<word>.exe; its default value is opened with the
 // rest of the line (everything after the one blank that ends the word) as the parameters,
 // and its "Path" value is put in front of PATH, as the Windows shell does.
+// A shortcut (.lnk) is followed here rather than by Wine's shell, which starts a shortcut's
+// target with a normal window whatever window style the shortcut holds; Windows uses that style.
+// Target, arguments, start-in folder and style come from the shortcut itself.
 // Exit code: 0 started (with --wait: the started program's exit code, if the shell handed
 // back its process), 1 wrong usage, 2 no App Paths entry for the word, 3 the shell failed.
 
@@ -19,6 +22,7 @@
 
 #include "store/scoped_handles.h"
 #include "store/store_paths.h"
+#include "tests/scripts/shortcut_reader.h"
 
 namespace {
 
@@ -68,8 +72,9 @@ std::optional<std::string> TextValue(const std::string& subkey, const char* valu
   return std::nullopt;
 }
 
-bool EndsWithExe(const std::string& word) {
-  return word.size() >= 4 && lstrcmpiA(word.c_str() + word.size() - 4, ".exe") == 0;
+bool EndsWith(const std::string& word, const char* ending) {
+  const std::size_t length = std::char_traits<char>::length(ending);
+  return word.size() >= length && lstrcmpiA(word.c_str() + word.size() - length, ending) == 0;
 }
 
 void PrependToPath(const std::string& folder) {
@@ -110,7 +115,7 @@ int main() {
   const std::string word = line.substr(0, blank);
   const std::string rest = blank == std::string::npos ? std::string() : line.substr(blank + 1);
 
-  const std::string subkey = std::string(quillet::kAppPathsKey) + "\\" + word + (EndsWithExe(word) ? "" : ".exe");
+  const std::string subkey = std::string(quillet::kAppPathsKey) + "\\" + word + (EndsWith(word, ".exe") ? "" : ".exe");
   const std::optional<std::string> file = TextValue(subkey, nullptr);
   if (!file || file->empty()) {
     std::fprintf(stderr, "rundlg: no App Paths entry for \"%s\"\n", word.c_str());
@@ -126,6 +131,15 @@ int main() {
   start.lpFile = file->c_str();
   start.lpParameters = rest.empty() ? nullptr : rest.c_str();
   start.nShow = SW_SHOWNORMAL;
+  std::optional<quillet::testing::ShortcutFields> shortcut;
+  std::string parameters;
+  if (EndsWith(*file, ".lnk") && (shortcut = quillet::testing::ReadShortcut(*file))) {
+    parameters = shortcut->arguments + (rest.empty() || shortcut->arguments.empty() ? "" : " ") + rest;
+    start.lpFile = shortcut->target.c_str();
+    start.lpParameters = parameters.empty() ? nullptr : parameters.c_str();
+    start.lpDirectory = shortcut->workingFolder.empty() ? nullptr : shortcut->workingFolder.c_str();
+    start.nShow = shortcut->windowStyle;
+  }
   if (!ShellExecuteExA(&start)) {
     std::fprintf(stderr, "rundlg: could not start \"%s\" (error %lu)\n", file->c_str(),
                  static_cast<unsigned long>(GetLastError()));

@@ -116,13 +116,22 @@ std::optional<DialogInfo> ReadDialog(HWND dialog) {
   return info;
 }
 
-bool SetEditText(HWND dialog, const std::string& text) {
-  const HWND edit = FindChild(dialog, [](HWND child) { return IsClass(child, "Edit"); });
-  if (edit == nullptr) return false;
+namespace {
+bool SetText(HWND control, const std::string& text) {
+  if (control == nullptr) return false;
   DWORD_PTR accepted = FALSE;
-  return SendMessageTimeoutA(edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()), SMTO_ABORTIFHUNG,
+  return SendMessageTimeoutA(control, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()), SMTO_ABORTIFHUNG,
                              kReplyTimeoutMs, &accepted) != 0 &&
          accepted == TRUE;
+}
+}  // namespace
+
+bool SetEditText(HWND dialog, const std::string& text) {
+  return SetText(FindChild(dialog, [](HWND child) { return IsClass(child, "Edit"); }), text);
+}
+
+bool SetControlText(HWND dialog, int controlId, const std::string& text) {
+  return SetText(GetDlgItem(dialog, controlId), text);
 }
 
 bool PressButton(HWND dialog, const std::string& caption) {

@@ -43,8 +43,9 @@ std::optional<DialogInfo> WaitForDialog(const std::string& title, DWORD timeoutM
 // What the dialog shows now, once its thread has finished setting it up; nullopt if it is gone.
 std::optional<DialogInfo> ReadDialog(HWND dialog);
 
-// Replaces the text of the dialog's first Edit child.
+// Replaces the text of the dialog's first Edit child, or of the control with that id.
 bool SetEditText(HWND dialog, const std::string& text);
+bool SetControlText(HWND dialog, int controlId, const std::string& text);
 
 // Clicks the visible, enabled push button with that caption (compared without '&' and
 // without regard to case). The click is posted as the button's WM_COMMAND, which works

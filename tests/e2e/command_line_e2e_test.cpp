@@ -22,19 +22,6 @@ std::string AppPathsValue(const std::string& name, const char* valueName) {
   return RegistryText(HKEY_LOCAL_MACHINE, AppPathsSubkey(name), valueName);
 }
 
-// What record_args.exe wrote when the shell started it: its argument text and its folder.
-struct Recorded {
-  std::string arguments;
-  std::string folder;
-};
-Recorded ReadRecording(const std::string& file) {
-  const std::string bytes = ReadFileBytes(file);
-  const auto end = bytes.find("\r\n");
-  Recorded recorded{bytes.substr(0, end), {}};
-  if (end != std::string::npos) recorded.folder = bytes.substr(end + 2, bytes.find("\r\n", end + 2) - end - 2);
-  return recorded;
-}
-
 class CommandLine : public ::testing::Test {
  protected:
   void SetUp() override {

@@ -26,6 +26,25 @@ std::unique_ptr<ChildProcess> InstalledProgram::Start(const std::string& argumen
   return std::make_unique<ChildProcess>(QuoteArgument(Exe()) + (argumentText.empty() ? "" : " " + argumentText));
 }
 
+Recorded ReadRecording(const std::string& file) {
+  std::string lines[3];
+  const std::string bytes = ReadFileBytes(file);
+  std::size_t start = 0;
+  for (std::string& line : lines) {
+    const auto end = bytes.find("\r\n", start);
+    if (end == std::string::npos) break;
+    line = bytes.substr(start, end - start);
+    start = end + 2;
+  }
+  return {lines[0], lines[1], lines[2]};
+}
+
+RecordingTarget::RecordingTarget(const TempProgramFolder& program)
+    : folder(program.File("Target Folder")), exe(folder + "\\record_args.exe"), recording(folder + "\\record_args.out") {
+  CreateDirectoryA(folder.c_str(), nullptr);
+  CopyFileA(BuiltTool("record_args.exe").c_str(), exe.c_str(), FALSE);
+}
+
 void SetFirstStartDone(bool done) {
   if (!done) {
     RegDeleteKeyValueA(HKEY_CURRENT_USER, "Software\\Quillet", "FirstRunDone");

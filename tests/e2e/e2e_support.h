@@ -35,6 +35,23 @@ class InstalledProgram : public TempProgramFolder {
   std::unique_ptr<ChildProcess> Start(const std::string& argumentText) const;
 };
 
+// What record_args.exe wrote when the shell started it.
+struct Recorded {
+  std::string arguments;
+  std::string folder;
+  std::string showCommand;  // "-" when it was given none
+};
+Recorded ReadRecording(const std::string& file);
+
+// A program folder with record_args.exe in a sub-folder whose name has a blank: the target of
+// commands whose start is to be checked.
+struct RecordingTarget {
+  explicit RecordingTarget(const TempProgramFolder& program);
+  std::string folder;
+  std::string exe;
+  std::string recording;
+};
+
 // The first-start record of the current user, set or removed.
 void SetFirstStartDone(bool done);
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "resources/resource_ids.h"
 #include "store/scoped_handles.h"
 #include "store/text.h"
 
@@ -41,10 +42,19 @@ std::vector<std::string> SubfolderNames(const std::string& folder) {
 
 }  // namespace
 
-void FolderTree::ShowDrives(HWND tree) {
+void FolderTree::Reset(HWND tree) {
   tree_ = tree;
   TreeView_DeleteAllItems(tree_);
   paths_.clear();
+  if (folderPicture_) return;
+  // Every node shows the folder picture, the first of the built-in command pictures.
+  folderPicture_.Reset(ImageList_LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDB_COMMANDS), 16, 0,
+                                            RGB(192, 192, 192), IMAGE_BITMAP, LR_CREATEDIBSECTION));
+  TreeView_SetImageList(tree_, folderPicture_.Get(), TVSIL_NORMAL);
+}
+
+void FolderTree::ShowDrives(HWND tree) {
+  Reset(tree);
   const DWORD drives = GetLogicalDrives();
   for (char letter = 'A'; letter <= 'Z'; ++letter) {
     if (drives & (1u << (letter - 'A'))) {
@@ -55,9 +65,7 @@ void FolderTree::ShowDrives(HWND tree) {
 }
 
 void FolderTree::ShowRoot(HWND tree, const std::string& folder) {
-  tree_ = tree;
-  TreeView_DeleteAllItems(tree_);
-  paths_.clear();
+  Reset(tree);
   const std::string path = WithoutTrailingSlash(folder);
   // A drive shows as "C:\", a folder by its own name.
   const auto slash = path.rfind('\\');

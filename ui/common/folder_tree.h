@@ -8,6 +8,8 @@
 #include <deque>
 #include <string>
 
+#include "ui/common/scoped_ui_handles.h"
+
 namespace quillet {
 
 class FolderTree {
@@ -31,11 +33,13 @@ class FolderTree {
   void OnNotify(const NMHDR& header);
 
  private:
+  void Reset(HWND tree);
   HTREEITEM Add(HTREEITEM parent, const std::string& text, std::string path);
   void ListChildren(HTREEITEM item);
   const std::string& PathOf(HTREEITEM item) const;
 
   HWND tree_ = nullptr;
+  ScopedImageList folderPicture_;
   // The full path of every node; a node's item data is its index here.
   std::deque<std::string> paths_;
 };
