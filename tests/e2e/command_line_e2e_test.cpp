@@ -56,6 +56,14 @@ class CommandLine : public ::testing::Test {
     EXPECT_EQ(quillet->WaitForExit(), 0u);
   }
 
+  void ExpectVerbsOfThisProgram() const {
+    for (const char* verb : {"create", "remove", "quillet"}) {
+      EXPECT_EQ(AppPathsValue(verb, nullptr), program.Exe()) << verb;
+      EXPECT_EQ(AppPathsValue(verb, "Path"), program.Path()) << verb;
+    }
+    EXPECT_EQ(AppPathsValue("clear", nullptr), program.File("clear.vbs"));
+  }
+
   InstalledProgram program;
   std::string targetFolder = program.File("Target Folder");
   std::string target = targetFolder + "\\record_args.exe";
@@ -65,11 +73,7 @@ class CommandLine : public ::testing::Test {
 
 TEST_F(CommandLine, NormalStartWritesTheFourVerbsAndEndsWhenClosed) {
   InstallVerbs();
-  for (const char* verb : {"create", "remove", "quillet"}) {
-    EXPECT_EQ(AppPathsValue(verb, nullptr), program.Exe()) << verb;
-    EXPECT_EQ(AppPathsValue(verb, "Path"), program.Path()) << verb;
-  }
-  EXPECT_EQ(AppPathsValue("clear", nullptr), program.File("clear.vbs"));
+  ExpectVerbsOfThisProgram();
 }
 
 TEST_F(CommandLine, QuestionMarkAfterAVerbShowsTheSyntaxHelp) {
@@ -110,6 +114,20 @@ TEST_F(CommandLine, CreateMakesACommandThatTheRunDialogStartsAndRemoveTakesItAwa
   EXPECT_FALSE(FileExists(program.Generated(name, ".lnk")));
   EXPECT_FALSE(FileExists(program.Generated(name, ".cfg")));
   EXPECT_EQ(RunDialog(name), 2);
+}
+
+TEST_F(CommandLine, QuilletsOwnRunWordsAreNeitherMadeNorRemoved) {
+  InstallVerbs();
+  for (const std::string word : {"create", "Remove", "CLEAR", "quillet"}) {
+    for (const std::string& line : {"remove " + word, "create " + word + " " + target}) {
+      ASSERT_EQ(RunDialog(line), 0);
+      AnswerDialog(0, "Quillet",
+                   "The command name '" + word + "' cannot be used.\r\ncreate, remove, clear and quillet are "
+                   "Quillet's own Run words: they cannot be made into commands or removed.",
+                   MessageIcon::Exclamation, "OK");
+    }
+  }
+  ExpectVerbsOfThisProgram();
 }
 
 TEST_F(CommandLine, LauncherHandsTheParametersOverExactly) {

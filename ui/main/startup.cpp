@@ -32,10 +32,13 @@ void AskFirstStartQuestion(const StoreContext& store, Prompt& prompt) {
   }
 }
 
-// Refuses a name that cannot safely become file and subkey names; true when it is usable.
+// Refuses a name that cannot safely become file and subkey names, and Quillet's own Run words;
+// true when the name is usable.
 bool AcceptName(Prompt& prompt, const std::string& name) {
-  if (IsSafeCommandName(name)) return true;
-  prompt.Message(UnsafeNameMessage(name), kAppTitle, kOkOnly | kIconExclamation);
+  const bool ownWord = IsOwnRunWord(name);
+  if (!ownWord && IsSafeCommandName(name)) return true;
+  prompt.Message(ownWord ? OwnRunWordMessage(name) : UnsafeNameMessage(name), kAppTitle,
+                 kOkOnly | kIconExclamation);
   return false;
 }
 
