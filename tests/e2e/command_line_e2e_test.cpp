@@ -116,6 +116,35 @@ TEST_F(CommandLine, CreateMakesACommandThatTheRunDialogStartsAndRemoveTakesItAwa
   EXPECT_EQ(RunDialog(name), 2);
 }
 
+TEST_F(CommandLine, RemovingANameThatHoldsNoCommandSaysSo) {
+  for (const std::string typed : {"nosuchcmd", "help", "--help"}) {
+    const auto quillet = program.Start(typed);
+    AnswerDialog(quillet->Id(), "Quillet",
+                 "There is no command named '" + typed + "', so nothing was removed.\r\nOne word after create, "
+                 "remove or quillet removes the command of that name; quillet ? shows the syntax.",
+                 MessageIcon::Exclamation, "OK");
+    EXPECT_EQ(quillet->WaitForExit(), 0u);
+  }
+}
+
+TEST_F(CommandLine, RemovingAnotherProgramsEntryAsksTheSystemCommandQuestion) {
+  const std::string other = UniqueName("other"), otherTarget = "C:\\Other\\tool.exe";
+  RegSetKeyValueA(HKEY_LOCAL_MACHINE, AppPathsSubkey(other).c_str(), nullptr, REG_SZ, otherTarget.c_str(),
+                  static_cast<DWORD>(otherTarget.size() + 1));
+  for (const std::string answer : {"No", "Yes"}) {
+    const auto quillet = program.Start(other);
+    AnswerDialog(quillet->Id(), "Confirm removal",
+                 "This is a system command, added by other applications than Quillet!\r\n"
+                 "Are you sure you want to delete the command: " + other + "?",
+                 MessageIcon::Exclamation, answer);
+    if (answer == "Yes") {
+      AnswerDialog(quillet->Id(), "Quillet", "The command: ' " + other + " ' was removed.", MessageIcon::None, "OK");
+    }
+    EXPECT_EQ(quillet->WaitForExit(), 0u);
+    EXPECT_EQ(AppPathsValue(other, nullptr), answer == "No" ? otherTarget : "");
+  }
+}
+
 TEST_F(CommandLine, QuilletsOwnRunWordsAreNeitherMadeNorRemoved) {
   InstallVerbs();
   for (const std::string word : {"create", "Remove", "CLEAR", "quillet"}) {

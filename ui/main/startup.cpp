@@ -4,13 +4,13 @@
 
 #include <algorithm>
 
-#include "store/app_paths_store.h"
 #include "store/command_name.h"
 #include "store/companion_scripts.h"
 #include "store/store_paths.h"
 #include "store/text.h"
 #include "ui/main/create_from_shell.h"
 #include "ui/main/first_run.h"
+#include "ui/main/removal.h"
 #include "ui/main/start_arguments.h"
 
 namespace quillet {
@@ -79,9 +79,7 @@ StartOutcome RunStartup(const StoreContext& store, Prompt& prompt, const std::st
     case StartVerb::ExplorerPath:
       return CreateFromExplorerPath(store, prompt, request.path);
     case StartVerb::Remove:
-      if (!AcceptName(prompt, request.name)) return StartOutcome::EndProgram;
-      DeleteCommand(store, request.name);
-      prompt.Message("The command: ' " + request.name + " ' was removed.", kAppTitle, kOkOnly);
+      if (AcceptName(prompt, request.name)) RemoveNamedCommand(store, prompt, request.name);
       return StartOutcome::EndProgram;
     case StartVerb::Create:
       if (!AcceptName(prompt, request.name)) return StartOutcome::EndProgram;
