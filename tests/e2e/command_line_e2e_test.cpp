@@ -87,7 +87,8 @@ TEST_F(CommandLine, QuestionMarkAfterAVerbShowsTheSyntaxHelp) {
 
 TEST_F(CommandLine, CreateMakesACommandThatTheRunDialogStartsAndRemoveTakesItAway) {
   InstallVerbs();
-  ASSERT_EQ(RunDialog("create " + name + " " + target), 0);
+  // Quotes around a path with blanks are optional; typed, they are not part of the path.
+  ASSERT_EQ(RunDialog("create " + name + " \"" + target + "\""), 0);
   AnswerDialog(0, "Quillet", "Command added...\r\n\r\nName: " + name + "\r\nPath: " + target, MessageIcon::None,
                "OK");
 

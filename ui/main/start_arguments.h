@@ -21,7 +21,9 @@ enum class StartVerb {
 struct StartRequest {
   StartVerb verb = StartVerb::Normal;
   std::string name;  // Remove and Create: the first word, trimmed
-  std::string path;  // ExplorerPath: the whole argument text, untrimmed; Create: the rest, trimmed
+  // ExplorerPath: the whole argument text, untrimmed; Create: the rest, trimmed. Either loses
+  // one pair of double quotes around it.
+  std::string path;
 };
 
 StartRequest ParseArgumentText(const std::string& argumentText);
