@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "store/definition_file.h"
 #include "store/launcher_shortcut.h"
 #include "store/app_paths_store.h"
@@ -10,6 +12,7 @@
 #include "tests/e2e/e2e_support.h"
 #include "tests/scripts/shortcut_reader.h"
 #include "tests/support/recording_prompt.h"
+#include "ui/common/wide_text.h"
 
 namespace quillet::testing {
 namespace {
@@ -158,6 +161,22 @@ TEST_F(CommandLine, QuilletsOwnRunWordsAreNeitherMadeNorRemoved) {
     }
   }
   ExpectVerbsOfThisProgram();
+}
+
+TEST_F(CommandLine, TextOutsideTheCodePageIsRefusedAsTyped) {
+  const std::wstring cyrillicPath = L"C:\\\u0424\u043E\u0442\u043E", greekName = L"\u03C6\u03C9\u03C4\u03BF";
+  const std::pair<std::wstring, std::wstring> cases[] = {
+      {WideFromAnsi(name) + L" " + cyrillicPath, L"The path '" + cyrillicPath},
+      {greekName + L" " + WideFromAnsi(target), L"The command name '" + greekName}};
+  for (const auto& [arguments, refused] : cases) {
+    const ChildProcess quillet(WideFromAnsi(QuoteArgument(program.Exe())) + L" " + arguments);
+    AnswerDialog(quillet.Id(), "Quillet", refused + L"' cannot be used: some of its characters do not exist in the "
+                 L"code page of the system's language for non-Unicode programs, in which Quillet stores its "
+                 L"commands.\r\nNothing was changed.", MessageIcon::Exclamation, "OK");
+    EXPECT_EQ(quillet.WaitForExit(), 0u);
+  }
+  EXPECT_EQ(AppPathsValue(name, nullptr), "");
+  EXPECT_TRUE(std::filesystem::is_empty(program.Cmds()));
 }
 
 TEST_F(CommandLine, LauncherHandsTheParametersOverExactly) {

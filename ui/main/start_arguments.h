@@ -7,7 +7,8 @@
 namespace quillet {
 
 // The argument text of a whole command line: what follows the program's own name (quoted or not)
-// and the blanks after it, as WinMain's lpCmdLine gives it. Trailing blanks are kept.
+// and the blanks after it, as WinMain's lpCmdLine gives it. Trailing blanks are kept. ANSI or
+// UTF-8 alike: only ASCII characters end the name.
 std::string ArgumentTextOf(std::string_view commandLine);
 
 enum class StartVerb {
@@ -26,6 +27,7 @@ struct StartRequest {
   std::string path;
 };
 
+// Looks at ASCII characters only (blanks, '?', ':', '"'), so the text may be ANSI or UTF-8.
 StartRequest ParseArgumentText(const std::string& argumentText);
 
 }  // namespace quillet

@@ -3,11 +3,14 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <optional>
+#include <utility>
 
 #include "store/command_name.h"
 #include "store/companion_scripts.h"
 #include "store/store_paths.h"
 #include "store/text.h"
+#include "ui/common/wide_text.h"
 #include "ui/main/create_from_shell.h"
 #include "ui/main/first_run.h"
 #include "ui/main/removal.h"
@@ -42,6 +45,23 @@ bool AcceptName(Prompt& prompt, const std::string& name) {
   return false;
 }
 
+// Puts a UTF-8 text of the request into the ANSI code page that the store writes. A character
+// that code page lacks would be stored as something else, a '?' or a look-alike, so the text is
+// refused, shown as it was typed; false then.
+bool ToCodePage(Prompt& prompt, std::string& text, const char* what) {
+  std::optional<std::string> ansi = AnsiFromUtf8(text);
+  if (ansi) {
+    text = std::move(*ansi);
+    return true;
+  }
+  prompt.MessageUtf8(std::string("The ") + what + " '" + text +
+                         "' cannot be used: some of its characters do not exist in the code page of the "
+                         "system's language for non-Unicode programs, in which Quillet stores its commands."
+                         "\r\nNothing was changed.",
+                     kAppTitle, kOkOnly | kIconExclamation);
+  return false;
+}
+
 // The Explorer entry: ask for a name until one without blanks is given, then make the command.
 StartOutcome CreateFromExplorerPath(const StoreContext& store, Prompt& prompt, const std::string& path) {
   for (;;) {
@@ -69,7 +89,10 @@ StartOutcome RunStartup(const StoreContext& store, Prompt& prompt, const std::st
   if (MarkFirstStart(settings.userKey)) AskFirstStartQuestion(store, prompt);
   CreateCmdsFolder(store.programFolder);
 
-  const StartRequest request = ParseArgumentText(argumentText);
+  StartRequest request = ParseArgumentText(argumentText);
+  if (!ToCodePage(prompt, request.name, "command name") || !ToCodePage(prompt, request.path, "path")) {
+    return StartOutcome::EndProgram;
+  }
   switch (request.verb) {
     case StartVerb::Normal:
       return StartOutcome::NormalStart;
