@@ -1,5 +1,7 @@
 #include "store/command_name.h"
 
+#include <algorithm>
+#include <array>
 #include <string_view>
 
 namespace quillet {
@@ -17,6 +19,21 @@ std::string UnsafeNameMessage(const std::string& name) {
   return "The command name '" + name +
          "' cannot be used.\r\nA command name must not be . or .. and must not contain any of "
          "these characters: \\ / : * ? \" < > |";
+}
+
+bool IsOwnRunWord(const std::string& name) {
+  constexpr std::array<std::string_view, 4> kOwnWords{"create", "remove", "clear", "quillet"};
+  // The words are ASCII, so folding the ASCII letters is enough; other bytes stay as they are.
+  std::string lower = name;
+  std::transform(lower.begin(), lower.end(), lower.begin(),
+                 [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; });
+  return std::find(kOwnWords.begin(), kOwnWords.end(), lower) != kOwnWords.end();
+}
+
+std::string OwnRunWordMessage(const std::string& name) {
+  return "The command name '" + name +
+         "' cannot be used.\r\ncreate, remove, clear and quillet are Quillet's own Run words: they cannot be "
+         "made into commands or removed.";
 }
 
 }  // namespace quillet

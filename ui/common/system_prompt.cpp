@@ -7,6 +7,7 @@
 #include "store/shell_functions.h"
 #include "ui/common/folder_chooser.h"
 #include "ui/common/input_box.h"
+#include "ui/common/wide_text.h"
 
 namespace quillet {
 
@@ -21,6 +22,10 @@ HWND SystemPrompt::Owner() const {
 
 int SystemPrompt::Message(const std::string& text, const std::string& title, unsigned flags) {
   return MessageBoxA(Owner(), text.c_str(), title.c_str(), flags);
+}
+
+int SystemPrompt::MessageUtf8(const std::string& text, const std::string& title, unsigned flags) {
+  return MessageBoxW(owner_, WideFromUtf8(text).c_str(), WideFromAnsi(title).c_str(), flags);
 }
 
 std::string SystemPrompt::InputBox(const std::string& prompt, const std::string& title,
