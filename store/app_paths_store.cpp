@@ -83,7 +83,7 @@ void DeleteCommand(const StoreContext& store, const std::string& name) {
 
 StoredCommand FindStoredCommand(const StoreContext& store, const std::string& name) {
   StoredCommand found;
-  found.appPathsEntry = static_cast<bool>(OpenSubkey(AppPathsSubkey(name), kReadAccess));
+  found.appPathsEntry = HasAppPathsEntry(name);
   if (!IsSafeCommandName(name)) return found;
   found.definitionFile = IsNormalFile(GeneratedFilePath(store.programFolder, name, ".cfg"));
   found.launcherShortcut = IsNormalFile(GeneratedFilePath(store.programFolder, name, ".lnk"));

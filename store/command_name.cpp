@@ -4,6 +4,8 @@
 #include <array>
 #include <string_view>
 
+#include "store/text.h"
+
 namespace quillet {
 
 bool IsSafeCommandName(const std::string& name) {
@@ -24,10 +26,7 @@ std::string UnsafeNameMessage(const std::string& name) {
 bool IsOwnRunWord(const std::string& name) {
   constexpr std::array<std::string_view, 4> kOwnWords{"create", "remove", "clear", "quillet"};
   // The words are ASCII, so folding the ASCII letters is enough; other bytes stay as they are.
-  std::string lower = name;
-  std::transform(lower.begin(), lower.end(), lower.begin(),
-                 [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; });
-  return std::find(kOwnWords.begin(), kOwnWords.end(), lower) != kOwnWords.end();
+  return std::find(kOwnWords.begin(), kOwnWords.end(), LowerAscii(name)) != kOwnWords.end();
 }
 
 std::string OwnRunWordMessage(const std::string& name) {

@@ -6,12 +6,9 @@
 #include <filesystem>
 
 #include "store/definition_file.h"
-#include "store/launcher_shortcut.h"
-#include "store/app_paths_store.h"
 #include "store/store_paths.h"
 #include "tests/e2e/e2e_support.h"
 #include "tests/scripts/shortcut_reader.h"
-#include "tests/support/recording_prompt.h"
 #include "ui/common/wide_text.h"
 
 namespace quillet::testing {
@@ -164,23 +161,6 @@ TEST_F(CommandLine, TextOutsideTheCodePageIsRefusedAsTyped) {
   }
   EXPECT_EQ(AppPathsValue(name, nullptr), "");
   EXPECT_TRUE(std::filesystem::is_empty(program.Cmds()));
-}
-
-TEST_F(CommandLine, LauncherHandsTheParametersOverExactly) {
-  // Parameters come from the editor, which is not in this program yet: write the command through
-  // the store, as the editor will, and start it through the Run dialog.
-  RecordingPrompt prompt;
-  const StoreContext store{program.Path(), nullptr, prompt};
-  const std::string parameters = "\"C:\\My Files\\a.txt\"  -x   y ; z";
-  ASSERT_TRUE(CreateShortcutLNKFile(store, name, target, parameters, targetFolder, kWindowMinimized));
-  CreateAppPathsKey(store, name);
-  ASSERT_TRUE(WaitForFile(program.Generated(name, ".lnk"), 20));
-  EXPECT_EQ(ReadShortcut(program.Generated(name, ".lnk"))->windowStyle, 7);
-
-  ASSERT_EQ(RunDialog(name), 0);
-  ASSERT_TRUE(WaitForFile(recording, 20));
-  EXPECT_EQ(ReadRecording(recording).arguments, parameters);
-  DeleteCommand(store, name);
 }
 
 TEST_F(CommandLine, ExplorerEntryAsksForANameAgainWhileItHasBlanks) {

@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "store/app_paths_store.h"
+#include "store/command_name.h"
 #include "store/definition_store.h"
 #include "store/launcher_shortcut.h"
 #include "store/target_path.h"
@@ -51,6 +52,10 @@ bool ValidateInput(EditorInput& input, EditorMode mode, const std::string& oldNa
                    Prompt& prompt) {
   if (!HasOnlyNameCharacters(input.name)) {
     return Refuse(prompt, "You may only use A-Z and 0-9 when naming your command!", "Illegal character");
+  }
+  if (IsOwnRunWord(input.name)) {
+    prompt.Message(OwnRunWordMessage(input.name), kAppTitle, kOkOnly | kIconExclamation);
+    return false;
   }
   if (mode == EditorMode::New) {
     // Letter case is ignored: the registry and the file system would make the two names one.

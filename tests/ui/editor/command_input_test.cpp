@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include "store/command_name.h"
 #include "store/definition_file.h"
 #include "store/store_paths.h"
 #include "tests/support/recording_prompt.h"
@@ -48,6 +49,7 @@ TEST_F(CommandInput, ChecksComeInOrderWithTheirMessages) {
       {{"my cmd", "C:\\a.exe", {}, "Normal"}, EditorMode::New, {},
        false, {"You may only use A-Z and 0-9 when naming your command!|Illegal character|64"}},
       {{"notes", "C:\\a.exe", {}, "Normal"}, EditorMode::New, {IDNO}, false, {overwrite}},
+      {{"clear", "C:\\a.exe", {}, "Normal"}, EditorMode::New, {}, false, {OwnRunWordMessage("clear") + "|Quillet|48"}},
       {{"notes", "", {}, "Normal"}, EditorMode::New, {IDYES}, false, {overwrite, required}},
       {{"myapp", "C:\\a.exe", {}, "Normal"}, EditorMode::New, {IDNO}, false,  // letter case ignored
        {"The command: 'myapp' already exists, do want to overwrite it?|Quillet|36"}},
