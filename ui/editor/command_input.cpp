@@ -10,6 +10,7 @@
 #include "store/launcher_shortcut.h"
 #include "store/target_path.h"
 #include "store/text.h"
+#include "ui/common/replace_questions.h"
 
 namespace quillet {
 
@@ -36,14 +37,9 @@ bool ConfirmReplacing(const EditorInput& input, EditorMode mode, const std::stri
   if (mode == EditorMode::Update && SameNameIgnoringCase(name, oldName)) return true;
   if (ListsName(rows, name)) {
     // New mode asked its own question already.
-    return mode == EditorMode::New ||
-           Confirmed(prompt, "The command: '" + name + "' already exists, do you want to overwrite it?", kIconQuestion);
+    return mode == EditorMode::New || ConfirmOverwritingCommand(prompt, name, kIconQuestion);
   }
-  if (!HasAppPathsEntry(name)) return true;
-  return Confirmed(prompt,
-                   "The command: '" + name + "' is a system command, added by other applications than Quillet!\r\n"
-                   "Do you want to replace it with this command?",
-                   kIconExclamation);
+  return !HasAppPathsEntry(name) || ConfirmReplacingSystemCommand(prompt, name);
 }
 
 }  // namespace

@@ -8,6 +8,7 @@
 #include "store/launcher_shortcut.h"
 #include "store/shell_functions.h"
 #include "store/store_paths.h"
+#include "ui/import/import_wizard.h"
 #include "ui/common/twips.h"
 #include "ui/main/main_layout.h"
 #include "ui/main/main_menu.h"
@@ -226,6 +227,13 @@ void MainWindow::OpenNewCommand() {
   editor.ShowModal(Handle());
 }
 
+void MainWindow::OpenImportWizard(ImportSource source) {
+  if (!IsWindowVisible(Control(kUserListId))) return;  // not while the system commands are shown
+  CommandListOwner& list = *this;
+  ImportWizard wizard(programFolder_, Handle(), prompt_, list, source);
+  wizard.ShowModal(Handle());
+}
+
 void MainWindow::OpenCommandForUpdate() {
   const std::optional<std::size_t> row = Selected(kUserListId);
   if (!row || *row >= userCommands_.size()) return;
@@ -266,6 +274,15 @@ void MainWindow::OnCommand(int id) {
     case kMenuAddCommand:
       OpenNewCommand();
       break;
+    case kMenuImportDesktop:
+      OpenImportWizard(ImportSource::Desktop);
+      break;
+    case kMenuImportStartMenu:
+      OpenImportWizard(ImportSource::StartMenu);
+      break;
+    case kMenuImportFavorites:
+      OpenImportWizard(ImportSource::Favorites);
+      break;
     case kRemoveButtonId:
     case kMenuRemoveCommand:
       RemoveCommand();
@@ -277,7 +294,7 @@ void MainWindow::OnCommand(int id) {
     case kHelpPictureId:  // the help picture does what F1 does
       OpenHelpFile();
       break;
-    default:  // the import wizards, the settings and the About box come later
+    default:  // the settings and the About box come later
       break;
   }
 }

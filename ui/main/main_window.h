@@ -15,6 +15,7 @@
 #include "ui/common/scoped_ui_handles.h"
 #include "ui/common/window_base.h"
 #include "ui/editor/command_editor.h"
+#include "ui/import/import_rules.h"
 #include "ui/main/action_popup.h"
 #include "ui/main/command_icons.h"
 
@@ -74,6 +75,7 @@ class MainWindow : public WindowBase, private CommandListOwner {
   UserCommandList& UserCommandRows() override { return userCommands_; }
   void UserCommandsSaved() override;
   void OpenNewCommand();
+  void OpenImportWizard(ImportSource source);
   void OnPopupItem(ActionPopup::Item item);
   void OpenPopup(POINT mouseInList);
   void CreateControls();
