@@ -1,16 +1,32 @@
 #include "ui/common/message_pump.h"
 
+#include "store/scoped_handles.h"
+#include "store/target_path.h"
 #include "ui/common/dialog_base.h"
 
 namespace quillet {
 
-bool PumpMessagesUntil(const std::function<bool()>& done, DWORD timeoutMs) {
+namespace {
+
+struct ChangeNotificationTraits {
+  static HANDLE Invalid() { return INVALID_HANDLE_VALUE; }
+  static void Close(HANDLE handle) { FindCloseChangeNotification(handle); }
+};
+
+bool Exists(const std::string& path) { return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
+
+}  // namespace
+
+bool WaitForFileWithMessages(const std::string& path, DWORD timeoutMs) {
+  const ScopedHandle<HANDLE, ChangeNotificationTraits> change(
+      FindFirstChangeNotificationA(GetFolderOfPath(path).c_str(), FALSE, FILE_NOTIFY_CHANGE_FILE_NAME));
+  const HANDLE wake = change.Get();
   const ULONGLONG deadline = GetTickCount64() + timeoutMs;
   for (;;) {
-    if (done()) return true;
+    if (Exists(path)) return true;
     if (GetTickCount64() >= deadline) return false;
-    // Wakes for any message, and at least every 50 ms to look again.
-    MsgWaitForMultipleObjects(0, nullptr, FALSE, 50, QS_ALLINPUT);
+    const DWORD woken = MsgWaitForMultipleObjects(change ? 1 : 0, change ? &wake : nullptr, FALSE, 50, QS_ALLINPUT);
+    if (change && woken == WAIT_OBJECT_0) FindNextChangeNotification(wake);
     MSG message;
     while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
       if (message.message == WM_QUIT) {

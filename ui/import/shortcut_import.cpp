@@ -98,9 +98,7 @@ void ImportOneRow(const StoreContext& store, Prompt& prompt, const ImportRow& ro
     const auto fields = ShortcutFieldsForScript(name, row);
     started = StartCompanionScript(store.owner, folder, script, name, folder, kShowWithoutActivating) > 32;
   }
-  const bool finished =
-      started && PumpMessagesUntil([&] { return GetFileAttributesA(marker.c_str()) != INVALID_FILE_ATTRIBUTES; },
-                                   scriptTimeoutMs);
+  const bool finished = started && WaitForFileWithMessages(marker, scriptTimeoutMs);
   DeleteFiles(folder, name, {".tmp", ".url"});
   if (!finished) {
     // Nothing half-made stays behind: no entry that starts nothing, no stray copy.
