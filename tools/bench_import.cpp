@@ -37,7 +37,9 @@ class Rows : public quillet::CommandListOwner {
  public:
   quillet::UserCommandList& UserCommandRows() override { return rows; }
   void UserCommandsSaved() override {}
+  const quillet::ShadowIndex& ShadowingPrograms() const override { return shadows; }
   quillet::UserCommandList rows;
+  quillet::ShadowIndex shadows;
 };
 
 double Now() {

@@ -10,9 +10,11 @@ class RecordingList : public CommandListOwner {
   explicit RecordingList(UserCommandList initial = {}) : rows(std::move(initial)) {}
   UserCommandList& UserCommandRows() override { return rows; }
   void UserCommandsSaved() override { ++saves; }
+  const ShadowIndex& ShadowingPrograms() const override { return shadows; }
 
   UserCommandList rows;
   int saves = 0;
+  ShadowIndex shadows;  // none, unless a test makes some
 };
 
 }  // namespace quillet::testing

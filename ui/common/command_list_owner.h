@@ -3,6 +3,7 @@
 // owns the user command list.
 
 #include "store/command_table.h"
+#include "store/shadowing.h"
 
 namespace quillet {
 
@@ -13,6 +14,8 @@ class CommandListOwner {
   // Commands were saved into the rows: redraw them, refresh the status bar, then give new rows
   // their icons.
   virtual void UserCommandsSaved() = 0;
+  // The programs that Windows finds before App Paths, for the question before a name they shadow.
+  virtual const ShadowIndex& ShadowingPrograms() const = 0;
 };
 
 }  // namespace quillet

@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include "store/shadowing.h"
+
 namespace quillet {
 
 bool ConfirmReplacingSystemCommand(Prompt& prompt, const std::string& name) {
@@ -13,6 +15,11 @@ bool ConfirmReplacingSystemCommand(Prompt& prompt, const std::string& name) {
 bool ConfirmOverwritingCommand(Prompt& prompt, const std::string& name, unsigned iconFlags) {
   return prompt.Message("The command: '" + name + "' already exists, do you want to overwrite it?", kAppTitle,
                         kYesNo | iconFlags) == IDYES;
+}
+
+bool ConfirmShadowedName(Notifier& prompt, const std::string& name, const std::string& shadowingFile) {
+  return shadowingFile.empty() ||
+         prompt.Message(ShadowedNameQuestion(name, shadowingFile), kAppTitle, kYesNo | kIconExclamation) == IDYES;
 }
 
 }  // namespace quillet

@@ -13,4 +13,8 @@ bool ConfirmReplacingSystemCommand(Prompt& prompt, const std::string& name);
 // The name is a command of the user's own; `flags` adds the icon the asking window shows.
 bool ConfirmOverwritingCommand(Prompt& prompt, const std::string& name, unsigned iconFlags);
 
+// Windows would start `shadowingFile` when the name is typed (see store/shadowing.h); true when
+// nothing shadows the name or the user saves it anyway.
+bool ConfirmShadowedName(Notifier& prompt, const std::string& name, const std::string& shadowingFile);
+
 }  // namespace quillet

@@ -45,7 +45,7 @@ bool ConfirmReplacing(const EditorInput& input, EditorMode mode, const std::stri
 }  // namespace
 
 bool ValidateInput(EditorInput& input, EditorMode mode, const std::string& oldName, const UserCommandList& rows,
-                   Prompt& prompt) {
+                   const ShadowIndex& shadows, Prompt& prompt) {
   if (!HasOnlyNameCharacters(input.name)) {
     return Refuse(prompt, "You may only use A-Z and 0-9 when naming your command!", "Illegal character");
   }
@@ -70,7 +70,8 @@ bool ValidateInput(EditorInput& input, EditorMode mode, const std::string& oldNa
                                            [](const std::string& box) { return !box.empty(); });
     if (hasParameters) return Refuse(prompt, "You can\xB4t assign parameters to folders!");
   }
-  return ConfirmReplacing(input, mode, oldName, rows, prompt);
+  return ConfirmReplacing(input, mode, oldName, rows, prompt) &&
+         ConfirmShadowedName(prompt, input.name, shadows.Find(input.name));
 }
 
 bool SaveCommand(const StoreContext& store, const EditorInput& input, EditorMode mode, const std::string& oldName,

@@ -83,6 +83,7 @@ void ImportOneRow(const StoreContext& store, Prompt& prompt, const ImportRow& ro
   } else if (HasAppPathsEntry(name) && !ConfirmReplacingSystemCommand(prompt, name)) {
     return;
   }
+  if (!ConfirmShadowedName(prompt, name, list.ShadowingPrograms().Find(name))) return;
   const bool internet = IsInternetShortcut(row.fileName);
   const std::string& folder = store.programFolder;
   CopyFileA(TrimSpaces(row.shortcutPath).c_str(), GeneratedFilePath(folder, name, internet ? ".url" : ".lnk").c_str(),

@@ -167,6 +167,7 @@ void MainWindow::FinishNormalStart() {
   ShowWindow(Handle(), SW_SHOW);
   UpdateWindow(Handle());
   const StoreContext store = Store();
+  shadows_ = ShadowIndex(SystemSearchOrder());
   LoadDefinitionFiles(store, userCommands_);
   ShowRows();
   RefreshStatusBar();

@@ -74,6 +74,7 @@ class MainWindow : public WindowBase, private CommandListOwner {
   StoreContext Store() const { return {programFolder_, Handle(), prompt_}; }
   UserCommandList& UserCommandRows() override { return userCommands_; }
   void UserCommandsSaved() override;
+  const ShadowIndex& ShadowingPrograms() const override { return shadows_; }
   void OpenNewCommand();
   void OpenImportWizard(ImportSource source);
   void OnPopupItem(ActionPopup::Item item);
@@ -102,6 +103,7 @@ class MainWindow : public WindowBase, private CommandListOwner {
   ScopedAccelerators shortcuts_;
   ScopedFont font_;
   std::array<StatusPanel, 3> status_;
+  ShadowIndex shadows_;                    // programs Windows finds before App Paths
   std::unique_ptr<CommandEditor> editor_;  // frmNewCommand
   ActionPopup popup_;                      // frmMnuEdit
   // The outer size, in twips, at the end of the last layout pass: sizes below the minimum go

@@ -66,7 +66,7 @@ TEST_F(CommandInput, ChecksComeInOrderWithTheirMessages) {
     testing::RecordingPrompt asked;
     for (int answer : c.answers) asked.AnswerButtons({answer});
     EditorInput input = c.input;
-    EXPECT_EQ(ValidateInput(input, c.mode, "MyApp", rows, asked), c.valid) << c.input.name;
+    EXPECT_EQ(ValidateInput(input, c.mode, "MyApp", rows, ShadowIndex(), asked), c.valid) << c.input.name;
     std::vector<std::string> messages;
     for (const auto& record : asked.Records()) {
       messages.push_back(record.text + "|" + record.title + "|" + std::to_string(record.flags));
@@ -75,9 +75,19 @@ TEST_F(CommandInput, ChecksComeInOrderWithTheirMessages) {
   }
 }
 
+TEST_F(CommandInput, ANameAnotherProgramShadowsIsAskedAboutLast) {
+  testing::WriteFileBytes(program.File("tool.exe"), "x");
+  const ShadowIndex shadows({{program.Path()}, {".exe"}});
+  EditorInput input{"tool", "C:\\a.exe", {}, "Normal"};
+  EXPECT_FALSE(ValidateInput(input, EditorMode::New, "", rows, shadows, prompt));
+  ASSERT_EQ(prompt.Records().size(), 1u);
+  EXPECT_EQ(prompt.Records()[0].text, ShadowedNameQuestion("tool", program.File("tool.exe")));
+  EXPECT_EQ(prompt.Records()[0].flags, 52u);
+}
+
 TEST_F(CommandInput, AFolderPathGetsItsBackslashEvenWhenRefused) {
   EditorInput input{"tools", "C:\\Tools", {"x", "", "", ""}, "Normal"};
-  EXPECT_FALSE(ValidateInput(input, EditorMode::New, "", rows, prompt));
+  EXPECT_FALSE(ValidateInput(input, EditorMode::New, "", rows, ShadowIndex(), prompt));
   EXPECT_EQ(input.path, "C:\\Tools\\");
 }
 
