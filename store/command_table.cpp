@@ -14,4 +14,35 @@ bool RemoveFromCommandList(UserCommandList& rows, const std::string& name) {
   return true;
 }
 
+bool MergeRows(UserCommandList& rows, const UserCommandList& current) {
+  bool changed = false;
+  std::vector<bool> matched(current.size(), false);
+  UserCommandList merged;
+  for (UserCommandRow& row : rows) {
+    std::size_t i = 0;
+    while (i < current.size() && (matched[i] || current[i].name != row.name)) ++i;
+    if (i == current.size()) {
+      changed = true;  // its definition file is gone
+      continue;
+    }
+    matched[i] = true;
+    const UserCommandRow& now = current[i];
+    if (now.target != row.target || now.parameters != row.parameters || now.tag != row.tag) {
+      if (now.target != row.target) row.icon = 0;
+      row.target = now.target;
+      row.parameters = now.parameters;
+      row.tag = now.tag;
+      changed = true;
+    }
+    merged.push_back(std::move(row));
+  }
+  for (std::size_t i = 0; i < current.size(); ++i) {
+    if (matched[i]) continue;
+    merged.push_back(current[i]);
+    changed = true;
+  }
+  rows = std::move(merged);
+  return changed;
+}
+
 }  // namespace quillet

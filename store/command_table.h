@@ -29,4 +29,10 @@ using SystemCommandList = std::vector<SystemCommandRow>;
 // went, so that the owner redraws its list; false, and nothing changed, when none matched.
 bool RemoveFromCommandList(UserCommandList& rows, const std::string& name);
 
+// Brings the rows in line with the rows just read from the definition files: a row whose file is
+// gone leaves, a changed one takes the new fields (and waits for a new icon when its target
+// changed), a new one is appended; the others keep their order and icons. True when anything
+// changed.
+bool MergeRows(UserCommandList& rows, const UserCommandList& current);
+
 }  // namespace quillet

@@ -55,11 +55,12 @@ using ScopedFind = ScopedHandle<HANDLE, FindHandleTraits>;         // FindFirstF
 using ScopedRegistryKey = ScopedHandle<HKEY, RegistryKeyTraits>;
 using ScopedIcon = ScopedHandle<HICON, IconTraits>;
 
-// Process and thread handles use NULL, not INVALID_HANDLE_VALUE, for "none".
+// Process, thread and event handles use NULL, not INVALID_HANDLE_VALUE, for "none".
 struct ProcessHandleTraits {
   static HANDLE Invalid() { return nullptr; }
   static void Close(HANDLE h) { CloseHandle(h); }
 };
 using ScopedProcess = ScopedHandle<HANDLE, ProcessHandleTraits>;
+using ScopedEvent = ScopedHandle<HANDLE, ProcessHandleTraits>;
 
 }  // namespace quillet

@@ -81,6 +81,13 @@ HWND WaitForMainWindow(DWORD processId, DWORD timeoutMs) {
   return nullptr;
 }
 
+bool AnswerFileDialog(DWORD processId, const std::string& title, const std::string& path, const std::string& button) {
+  constexpr int kFileNameBox = 0x47C;  // cmb13, the file name of the Explorer-style file dialogs
+  const auto dialog = tools::WaitForDialog(title, 20000, processId);
+  return dialog && tools::SetControlText(dialog->window, kFileNameBox, path) &&
+         tools::PressButton(dialog->window, button) && tools::WaitForDialogGone(dialog->window, 20000);
+}
+
 bool AnswerDialog(DWORD processId, const std::string& title, const std::string& expectedText,
                   tools::MessageIcon expectedIcon, const std::string& button) {
   return AnswerDialog(processId, title, WideFromAnsi(expectedText), expectedIcon, button);

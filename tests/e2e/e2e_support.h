@@ -61,6 +61,10 @@ std::string RegistryText(HKEY root, const std::string& subkey, const char* value
 // Waits for the visible main window of that process; null on time-out.
 HWND WaitForMainWindow(DWORD processId, DWORD timeoutMs = 20000);
 
+// Waits for the file dialog of `title` ("Open", "Save As") shown by `processId`, types the path
+// into its file name box and presses `button`; false when that could not be done.
+bool AnswerFileDialog(DWORD processId, const std::string& title, const std::string& path, const std::string& button);
+
 // Waits for a dialog of `title` shown by `processId`, checks its text and buttons, then presses
 // `button`. The failures are reported through gtest; false when the dialog never came.
 bool AnswerDialog(DWORD processId, const std::string& title, const std::string& expectedText,

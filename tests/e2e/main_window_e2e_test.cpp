@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <functional>
 
 #include "store/definition_file.h"
 #include "store/store_paths.h"
@@ -70,6 +71,54 @@ TEST_F(MainWindowE2e, ListsTheCommandsAndRemovesOneThroughTheRealQuestion) {
   const Rows system = tools::ReadListViewRows(systemList, 2);
   EXPECT_NE(std::find(system.begin(), system.end(), expected), system.end());
   for (const auto& row : system) EXPECT_NE(row[0], "alpha");
+
+  PostMessageA(window, WM_CLOSE, 0, 0);
+  EXPECT_EQ(quillet->WaitForExit(), 0u);
+}
+
+}  // namespace
+}  // namespace quillet::testing
+
+namespace quillet::testing {
+namespace {
+
+// Waits until the list's first column is what `wanted` says.
+bool ListShows(HWND list, const std::function<bool(const std::vector<std::string>&)>& wanted) {
+  for (int i = 0; i < 200; ++i, Sleep(50)) {
+    std::vector<std::string> names;
+    for (const auto& row : tools::ReadListViewRows(list, 1)) names.push_back(row[0]);
+    if (wanted(names)) return true;
+  }
+  return false;
+}
+
+TEST_F(MainWindowE2e, CommandsMadeAndRemovedElsewhereShowWithoutARestart) {
+  const auto quillet = program.Start("");
+  const HWND window = WaitForMainWindow(quillet->Id());
+  ASSERT_NE(window, nullptr);
+  const HWND userList = GetDlgItem(window, kUserListId);
+  const std::string made = UniqueName("late");
+  const auto contains = [&](const std::vector<std::string>& names) {
+    return std::find(names.begin(), names.end(), made) != names.end();
+  };
+
+  const auto create = program.Start(made + " C:\\windows\\notepad.exe");
+  AnswerDialog(create->Id(), "Quillet", "Command added...\r\n\r\nName: " + made + "\r\nPath: C:\\windows\\notepad.exe",
+               MessageIcon::None, "OK");
+  EXPECT_TRUE(ListShows(userList, contains));
+  const auto remove = program.Start(made);
+  AnswerDialog(remove->Id(), "Quillet", "The command: ' " + made + " ' was removed.", MessageIcon::None, "OK");
+  EXPECT_TRUE(ListShows(userList, [&](const auto& names) { return !contains(names) && names.size() == 3; }));
+
+  // Another program's entry shows in the system list while it is open.
+  ASSERT_TRUE(tools::ClickListViewRow(GetDlgItem(window, kMenuPaneId), 1));
+  const std::string other = UniqueName("other");
+  HKEY key = nullptr;
+  RegCreateKeyExA(HKEY_LOCAL_MACHINE, AppPathsSubkey(other).c_str(), 0, nullptr, 0, KEY_WRITE, nullptr, &key, nullptr);
+  RegCloseKey(key);
+  EXPECT_TRUE(ListShows(GetDlgItem(window, kSystemListId),
+                        [&](const auto& names) { return std::find(names.begin(), names.end(), other) != names.end(); }));
+  RegDeleteKeyA(HKEY_LOCAL_MACHINE, AppPathsSubkey(other).c_str());
 
   PostMessageA(window, WM_CLOSE, 0, 0);
   EXPECT_EQ(quillet->WaitForExit(), 0u);

@@ -52,3 +52,26 @@ TEST(RemoveFromCommandList, RemovesEveryRowOfTheNameWhateverItsCase) {
 
 }  // namespace
 }  // namespace quillet
+
+namespace quillet {
+namespace {
+
+TEST(MergeRows, FollowsTheFilesKeepingOrderAndIcons) {
+  UserCommandList rows{{"a", "C:\\a.exe", "", "1", 14}, {"b", "C:\\b.txt", "", "1", 9}, {"c", "C:\\c.txt", "", "1", 9}};
+  const UserCommandList same = rows;
+  EXPECT_FALSE(MergeRows(rows, {same[2], same[1], same[0]}));  // the order on disk does not matter
+  EXPECT_EQ(rows[0].name, "a");
+
+  UserCommandList now{{"c", "C:\\c.txt", "-x", "3", 0}, {"new", "C:\\n.txt", "", "1", 0}, {"a", "C:\\z.exe", "", "1", 0}};
+  EXPECT_TRUE(MergeRows(rows, now));
+  ASSERT_EQ(rows.size(), 3u);
+  EXPECT_EQ(rows[0].name, "a");
+  EXPECT_EQ(rows[0].icon, 0);  // a new target needs a new icon
+  EXPECT_EQ(rows[1].name, "c");
+  EXPECT_EQ(rows[1].parameters, "-x");
+  EXPECT_EQ(rows[1].icon, 9);
+  EXPECT_EQ(rows[2].name, "new");
+}
+
+}  // namespace
+}  // namespace quillet

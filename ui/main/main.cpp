@@ -5,7 +5,7 @@
 #include <string>
 
 #include "store/program_folder.h"
-#include "ui/common/dialog_base.h"
+#include "ui/common/message_loop.h"
 #include "ui/common/system_prompt.h"
 #include "ui/common/wide_text.h"
 #include "ui/main/first_run.h"
@@ -36,12 +36,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     ShowWindow(window.Handle(), SW_SHOW);
   }
 
-  MSG message;
-  while (GetMessageA(&message, nullptr, 0, 0) > 0) {
-    if (window.TranslateShortcut(message)) continue;
-    if (RouteDialogMessage(message)) continue;  // Tab, Enter, Esc and mnemonics in every window
-    TranslateMessage(&message);
-    DispatchMessageA(&message);
-  }
-  return static_cast<int>(message.wParam);
+  return RunMessageLoop([&](MSG& message) { return window.TranslateShortcut(message); },
+                        [&] { return window.WatchHandles(); },
+                        [&](HANDLE signalled) { window.OnStoreChanged(signalled); });
 }

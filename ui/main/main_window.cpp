@@ -58,6 +58,8 @@ constexpr COLORREF kListBackground = RGB(0xE0, 0xE0, 0xE0);
 constexpr COLORREF kMenuPaneBackground = RGB(0x80, 0x80, 0x80);
 constexpr int kStatusPanelWidth = 3510;  // twips, each of the three panels
 constexpr int kShowRestore = 9;
+constexpr UINT_PTR kRefreshTimer = 1;
+constexpr UINT kRefreshDelayMs = 300;
 
 std::optional<std::size_t> SelectedRow(HWND list) {
   const int row = ListView_GetNextItem(list, -1, LVNI_SELECTED);
@@ -180,6 +182,52 @@ void MainWindow::FinishNormalStart() {
   InvalidateRect(Control(kUserListId), nullptr, TRUE);
   SetUpCategoryPane();
   WriteBuiltInVerbs(store);
+  watch_ = std::make_unique<StoreWatch>(programFolder_);
+}
+
+std::vector<HANDLE> MainWindow::WatchHandles() const { return watch_ ? watch_->Handles() : std::vector<HANDLE>(); }
+
+void MainWindow::OnStoreChanged(HANDLE signalled) {
+  if (!watch_) return;
+  watch_->Rearm(signalled);
+  // A save or a script writes several files in a row: read once they are all there.
+  SetTimer(Handle(), kRefreshTimer, kRefreshDelayMs, nullptr);
+}
+
+void MainWindow::RefreshFromStore() {
+  KillTimer(Handle(), kRefreshTimer);
+  const auto selectedName = [&](MainControl list, const auto& rows) {
+    const std::optional<std::size_t> row = Selected(list);
+    return row && *row < rows.size() ? std::optional<std::string>(rows[*row].name) : std::nullopt;
+  };
+  const auto reselect = [&](MainControl list, const auto& rows, const std::optional<std::string>& name) {
+    if (!name) return;
+    for (std::size_t row = 0; row < rows.size(); ++row) {
+      if (rows[row].name != *name) continue;
+      const int index = static_cast<int>(row);
+      ListView_SetItemState(Control(list), index, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
+      ListView_EnsureVisible(Control(list), index, FALSE);
+      return;
+    }
+  };
+  UserCommandList current;
+  LoadDefinitionFiles(Store(), current);
+  const std::optional<std::string> userSelection = selectedName(kUserListId, userCommands_);
+  if (MergeRows(userCommands_, current)) {
+    health_.clear();
+    ListView_SetItemState(Control(kUserListId), -1, 0, LVIS_SELECTED | LVIS_FOCUSED);
+    commandIcons_->AssignMissingIcons(userCommands_);
+    ShowRows();
+    reselect(kUserListId, userCommands_, userSelection);
+    if (IsWindowVisible(Control(kUserListId))) RefreshStatusBar();
+  }
+  if (IsWindowVisible(Control(kSystemListId))) {
+    const std::optional<std::string> systemSelection = selectedName(kSystemListId, systemCommands_);
+    RebuildSystemList(Store(), userCommands_, systemCommands_);
+    ListView_SetItemState(Control(kSystemListId), -1, 0, LVIS_SELECTED | LVIS_FOCUSED);
+    ShowRows();
+    reselect(kSystemListId, systemCommands_, systemSelection);
+  }
 }
 
 
@@ -432,6 +480,9 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_COMMAND:
       // The help picture reports more than clicks.
       if (LOWORD(wParam) != kHelpPictureId || HIWORD(wParam) == STN_CLICKED) OnCommand(LOWORD(wParam));
+      return 0;
+    case WM_TIMER:
+      if (wParam == kRefreshTimer) RefreshFromStore();
       return 0;
     case WM_DESTROY:
       // Closing the main window ends the program.

@@ -9,8 +9,10 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "store/command_table.h"
+#include "store/store_watch.h"
 #include "store/store_context.h"
 #include "ui/common/prompt.h"
 #include "ui/common/scoped_ui_handles.h"
@@ -50,6 +52,12 @@ class MainWindow : public WindowBase, private CommandListOwner {
   // Lets the menu shortcuts act on a message meant for this window or its controls.
   bool TranslateShortcut(MSG& message);
 
+  // What the message loop waits on besides messages: the signals that the commands on disk or in
+  // App Paths changed (none before the normal start). After one, the lists are read again once
+  // the changes have settled, keeping the selected rows where they still exist.
+  std::vector<HANDLE> WatchHandles() const;
+  void OnStoreChanged(HANDLE signalled);
+
   // Opens the editor, not modal, on the selected user command; one already open for an update
   // closes first, unsaved.
   void OpenCommandForUpdate();
@@ -81,6 +89,7 @@ class MainWindow : public WindowBase, private CommandListOwner {
   void OpenImportWizard(ImportSource source);
   void OnPopupItem(ActionPopup::Item item);
   void OpenPopup(POINT mouseInList);
+  void RefreshFromStore();
   void CreateControls();
   void ApplyDpi(UINT dpi);
   void SetUpCategoryPane();
@@ -108,6 +117,7 @@ class MainWindow : public WindowBase, private CommandListOwner {
   ScopedFont font_;
   std::array<StatusPanel, 3> status_;
   ShadowIndex shadows_;                    // programs Windows finds before App Paths
+  std::unique_ptr<StoreWatch> watch_;
   std::map<std::string, CommandHealth> health_;  // by name and target
   std::unique_ptr<CommandEditor> editor_;  // frmNewCommand
   ActionPopup popup_;                      // frmMnuEdit
