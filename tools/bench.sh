@@ -9,7 +9,8 @@
 #   (c) start with 10,000 definition files until the main window answers, against a bare program
 #       that reads the same files and shows a window (target: at most 1.3 times as long);
 #   (d) the system list read from 2,000 App Paths entries, against a bare enumerator (at most 1.3);
-#   (e) importing 100 Desktop shortcuts, against 100 runs of the script host doing nothing (at most 1.3).
+#   (e) importing 100 Desktop shortcuts, against 100 runs of the script host doing nothing (at most 1.3);
+#   (f) exporting and restoring 1,000 commands, the restore against 1,000 such runs (at most 1.3).
 # Missing a target is reported, not failed: the exit code is 0 unless a measurement failed.
 set -euo pipefail
 
@@ -126,10 +127,21 @@ printf '  %-34s median %8.2f ms   (%s rows)\n' "store (ListSystemCommands + targ
 printf '  %-34s median %8.2f ms\n' "bare enumerator" "$bare_ms"
 printf '  %-34s %s\n' "ratio of the medians" "$(verdict_ratio "$store_ms" "$bare_ms" 1.3)"
 
-# (e) The import of 100 Desktop shortcuts.
+# (e) and (f): the companion scripts at work, against as many runs of the script host doing nothing.
+scripts_bench() {  # <mode> <count> <what>: prints the measurement lines of bench_scripts
+  wine "$build/tools/bench_scripts.exe" "$1" "$(windows_path "$build/program")" "$2" | tr -d '\r'
+}
+value() { sed -n "s/^$1=//p" <<<"$2"; }
+
 echo "Import of 100 Desktop shortcuts, against 100 runs of the script host on a script that does nothing"
-read -r imported import_ms idle_ms < <(wine "$build/tools/bench_import.exe" "$(windows_path "$build/program")" 100 |
-  tr -d '\r' | sed -n 's/^imported=\([0-9]*\) import_ms=\([0-9.]*\) bare_ms=\([0-9.]*\)$/\1 \2 \3/p')
-printf '  %-34s %8.2f ms   (%s commands)\n' "import" "$import_ms" "$imported"
-printf '  %-34s %8.2f ms\n' "script host, 100 idle runs" "$idle_ms"
-printf '  %-34s %s\n' "ratio" "$(verdict_ratio "$import_ms" "$idle_ms" 1.3)"
+out=$(scripts_bench import 100)
+printf '  %-34s %8.2f ms   (%s commands)\n' "import" "$(value import_ms "$out")" "$(value made "$out")"
+printf '  %-34s %8.2f ms\n' "script host, 100 idle runs" "$(value idle_ms "$out")"
+printf '  %-34s %s\n' "ratio" "$(verdict_ratio "$(value import_ms "$out")" "$(value idle_ms "$out")" 1.3)"
+
+echo "Export and restore of 1,000 commands, the restore against 1,000 idle runs of the script host"
+out=$(scripts_bench restore 1000)
+printf '  %-34s %8.2f ms\n' "export" "$(value export_ms "$out")"
+printf '  %-34s %8.2f ms   (%s commands)\n' "restore" "$(value restore_ms "$out")" "$(value made "$out")"
+printf '  %-34s %8.2f ms\n' "script host, 1,000 idle runs" "$(value idle_ms "$out")"
+printf '  %-34s %s\n' "ratio" "$(verdict_ratio "$(value restore_ms "$out")" "$(value idle_ms "$out")" 1.3)"

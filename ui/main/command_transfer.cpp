@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <deque>
 
 #include "store/app_paths_store.h"
 #include "store/command_list_file.h"
@@ -21,8 +22,9 @@ constexpr const char* kFilter = "Command lists (*.txt)|*.txt|All Files (*.*)|*.*
 constexpr unsigned kSaveFlags = OFN_OVERWRITEPROMPT | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY;
 constexpr unsigned kOpenFlags = OFN_FILEMUSTEXIST | OFN_HIDEREADONLY;
 constexpr std::size_t kLargestList = 64u << 20;
-// How long a restore waits for each launcher shortcut before it goes on with the next command:
-// the scripts then run one after another rather than hundreds at once.
+// A restore lets two scripts write launcher shortcuts at a time, rather than hundreds at once:
+// before it starts another, it waits (at most this long) for the shortcut of the one before last.
+constexpr std::size_t kScriptsAtOnce = 2;
 constexpr DWORD kShortcutWaitMs = 30000;
 
 std::string Commands(std::size_t count) {
@@ -71,15 +73,21 @@ void RestoreCommands(const StoreContext& store, Prompt& prompt, CommandListOwner
     return;
   }
   std::size_t restored = 0;
+  std::deque<std::string> pending;  // shortcuts asked for and not yet seen
   for (const CommandRecord& command : std::get<std::vector<CommandRecord>>(parsed)) {
     if (!ConfirmRestoring(command, list.UserCommandRows(), list.ShadowingPrograms(), prompt)) continue;
+    if (pending.size() == kScriptsAtOnce) {
+      WaitForFileWithMessages(pending.front(), kShortcutWaitMs);
+      pending.pop_front();
+    }
     const std::string shortcut = GeneratedFilePath(store.programFolder, command.name, ".lnk");
-    DeleteFileA(shortcut.c_str());  // so that the wait below is for the new one
+    DeleteFileA(shortcut.c_str());  // so that the wait is for the new one
     if (!SaveNewCommand(store, command, list.UserCommandRows())) break;  // no script: none would work
     ++restored;
+    pending.push_back(shortcut);
     list.UserCommandsSaved();
-    WaitForFileWithMessages(shortcut, kShortcutWaitMs);
   }
+  for (const std::string& shortcut : pending) WaitForFileWithMessages(shortcut, kShortcutWaitMs);
   prompt.Message(Commands(restored) + (restored == 1 ? " was" : " were") + " restored.", kAppTitle,
                  kOkOnly | kIconInformation);
 }
