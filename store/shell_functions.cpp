@@ -1,10 +1,18 @@
 #include "store/shell_functions.h"
 
+#include <string>
+
 namespace quillet {
 
 FARPROC SystemFunction(const char* dll, const char* function) {
   HMODULE module = GetModuleHandleA(dll);
   if (!module) module = LoadLibraryExA(dll, nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32);
+  if (!module && GetLastError() == ERROR_INVALID_PARAMETER) {
+    // Windows 7 without KB2533623 does not know LOAD_LIBRARY_SEARCH_SYSTEM32: name the file.
+    char system[MAX_PATH];
+    const UINT length = GetSystemDirectoryA(system, MAX_PATH);
+    if (length > 0 && length < MAX_PATH) module = LoadLibraryA((std::string(system, length) + "\\" + dll).c_str());
+  }
   return module ? GetProcAddress(module, function) : nullptr;
 }
 

@@ -1,6 +1,7 @@
 #include "ui/main/action_popup.h"
 
 #include "resources/resource_ids.h"
+#include "ui/common/dpi.h"
 #include "ui/common/twips.h"
 
 namespace quillet {
@@ -30,7 +31,7 @@ ActionPopup::ActionPopup(ItemHandler onItem)
 bool ActionPopup::CreateFor(HWND mainWindow) {
   if (Handle()) return true;
   if (!Create(kClassName, "", kStyle, kExStyle, nullptr, nullptr, mainWindow)) return false;
-  const UINT dpi = GetDpiForWindow(mainWindow);
+  const UINT dpi = WindowDpi(mainWindow);
   font_.Reset(CreateFontA(-MulDiv(8, static_cast<int>(dpi), 72), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE,
                           DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, CLEARTYPE_QUALITY,
                           DEFAULT_PITCH | FF_SWISS, "Tahoma"));
@@ -48,7 +49,7 @@ bool ActionPopup::CreateFor(HWND mainWindow) {
 void ActionPopup::Open(HWND mainWindow, POINT mouseInList, const std::string& name) {
   if (!CreateFor(mainWindow)) return;
   Hide();
-  const UINT dpi = GetDpiForWindow(mainWindow);
+  const UINT dpi = WindowDpi(mainWindow);
   RECT main{};
   GetWindowRect(mainWindow, &main);
   RECT frame{0, 0, TwipsToPixels(kClientWidth, dpi), TwipsToPixels(kClientHeight, dpi)};
@@ -73,13 +74,13 @@ void ActionPopup::Highlight(int item) {
 void ActionPopup::Paint() {
   PAINTSTRUCT paint;
   const HDC dc = BeginPaint(Handle(), &paint);
-  const UINT dpi = GetDpiForWindow(Handle());
+  const UINT dpi = WindowDpi(Handle());
   RECT client{};
   GetClientRect(Handle(), &client);
   // The strip on the left: the highlight colour with the program's icon at its top.
   RECT strip{0, 0, TwipsToPixels(kStripWidth, dpi), client.bottom};
   FillRect(dc, &strip, GetSysColorBrush(COLOR_HIGHLIGHT));
-  const int icon = GetSystemMetricsForDpi(SM_CXSMICON, dpi);
+  const int icon = SystemMetricAtDpi(SM_CXSMICON, dpi);
   const auto programIcon = static_cast<HICON>(
       LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_QUILLET), IMAGE_ICON, icon, icon, LR_SHARED));
   DrawIconEx(dc, (strip.right - icon) / 2, (strip.right - icon) / 2, programIcon, icon, icon, 0, nullptr, DI_NORMAL);

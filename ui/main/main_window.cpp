@@ -10,6 +10,7 @@
 #include "store/repair.h"
 #include "store/store_paths.h"
 #include "ui/import/import_wizard.h"
+#include "ui/common/dpi.h"
 #include "ui/common/twips.h"
 #include "ui/main/main_layout.h"
 #include "ui/main/command_transfer.h"
@@ -91,9 +92,9 @@ bool MainWindow::Create() {
   shortcuts_.Reset(CreateMainAccelerators());
   CreateControls();
 
-  const UINT dpi = GetDpiForWindow(Handle());
+  const UINT dpi = WindowDpi(Handle());
   RECT frame{0, 0, TwipsToPixels(kDesignClientWidth, dpi), TwipsToPixels(kDesignClientHeight, dpi)};
-  AdjustWindowRectExForDpi(&frame, kStyle, FALSE, 0, dpi);
+  AdjustRectForDpi(frame, kStyle, true, 0, dpi);  // the design size is the client area below the menu bar
   const int width = frame.right - frame.left;
   const int height = frame.bottom - frame.top;
   RECT work{};
@@ -104,7 +105,7 @@ bool MainWindow::Create() {
 }
 
 void MainWindow::CreateControls() {
-  const UINT dpi = GetDpiForWindow(Handle());
+  const UINT dpi = WindowDpi(Handle());
   const HINSTANCE instance = GetModuleHandleA(nullptr);
   for (const ControlDesign& design : kControls) {
     CreateWindowExA(0, design.windowClass, design.text, design.style, TwipsToPixels(design.left, dpi),
@@ -136,7 +137,7 @@ void MainWindow::CreateControls() {
   ListView_SetBkColor(menuPane, kMenuPaneBackground);
   ListView_SetTextBkColor(menuPane, kMenuPaneBackground);
   ListView_SetTextColor(menuPane, RGB(0xFF, 0xFF, 0xFF));
-  const int large = GetSystemMetricsForDpi(SM_CXICON, dpi);
+  const int large = SystemMetricAtDpi(SM_CXICON, dpi);
   categoryIcons_.Reset(ImageList_Create(large, large, ILC_COLOR32 | ILC_MASK, 2, 0));
   for (int id : {IDI_CATEGORY_USER, IDI_CATEGORY_SYSTEM}) {
     const ScopedIcon picture(static_cast<HICON>(LoadImageA(instance, MAKEINTRESOURCEA(id), IMAGE_ICON, large, large, 0)));
@@ -375,7 +376,7 @@ void MainWindow::OnSize() {
   const HWND status = Control(kStatusBarId);
   if (status) SendMessageA(status, WM_SIZE, 0, 0);  // it follows the bottom edge by itself
   if (inLayout_ || IsIconic(Handle()) || !Control(kUserListId)) return;
-  const UINT dpi = GetDpiForWindow(Handle());
+  const UINT dpi = WindowDpi(Handle());
   RECT outer{};
   GetWindowRect(Handle(), &outer);
   const double width = PixelsToTwips(outer.right - outer.left, dpi);

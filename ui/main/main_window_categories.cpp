@@ -5,6 +5,7 @@
 #include <commctrl.h>
 
 #include "store/file_types.h"
+#include "ui/common/dpi.h"
 #include "ui/common/twips.h"
 #include "ui/main/main_menu.h"
 #include "ui/main/removal.h"
@@ -19,7 +20,7 @@ constexpr LPARAM kSystemTag = 2;
 
 void MainWindow::SetUpCategoryPane() {
   const HWND pane = Control(kMenuPaneId);
-  const UINT dpi = GetDpiForWindow(Handle());
+  const UINT dpi = WindowDpi(Handle());
   RECT paneRect{};
   GetClientRect(pane, &paneRect);
   ListView_SetColumnWidth(pane, 0, paneRect.right);
