@@ -12,6 +12,7 @@
 #include "ui/main/main_layout.h"
 #include "ui/main/main_menu.h"
 #include "ui/main/removal.h"
+#include "ui/settings/settings_dialog.h"
 
 namespace quillet {
 
@@ -277,7 +278,10 @@ void MainWindow::OnCommand(int id) {
     case kHelpPictureId:  // the help picture does what F1 does
       OpenHelpFile();
       break;
-    default:  // the import wizards, the settings and the About box come later
+    case kMenuSettings:
+      ShowSettings(Handle(), programFolder_, prompt_, shell_);
+      break;
+    default:  // the import wizards and the About box come later
       break;
   }
 }
