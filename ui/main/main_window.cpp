@@ -12,6 +12,7 @@
 #include "ui/main/main_layout.h"
 #include "ui/main/main_menu.h"
 #include "ui/main/removal.h"
+#include "ui/settings/about_box.h"
 #include "ui/settings/settings_dialog.h"
 
 namespace quillet {
@@ -281,7 +282,10 @@ void MainWindow::OnCommand(int id) {
     case kMenuSettings:
       ShowSettings(Handle(), programFolder_, prompt_, shell_);
       break;
-    default:  // the import wizards and the About box come later
+    case kMenuAbout:
+      ShowAbout(Handle(), shell_);
+      break;
+    default:  // the import wizards come later
       break;
   }
 }
