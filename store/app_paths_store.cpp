@@ -44,13 +44,16 @@ void SetText(HKEY key, const char* valueName, const std::string& text) {
                  static_cast<DWORD>(text.size() + 1));
 }
 
-// Deletes a file that a plain search sees: not hidden, not a system file, not a folder.
-void DeleteIfNormalFile(const std::string& path) {
+// A file that a plain search sees: not hidden, not a system file, not a folder.
+bool IsNormalFile(const std::string& path) {
   WIN32_FIND_DATAA found;
   ScopedFind search(FindFirstFileA(path.c_str(), &found));
-  if (!search) return;
   constexpr DWORD kUnseen = FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_DIRECTORY;
-  if ((found.dwFileAttributes & kUnseen) == 0) DeleteFileA(path.c_str());
+  return search && (found.dwFileAttributes & kUnseen) == 0;
+}
+
+void DeleteIfNormalFile(const std::string& path) {
+  if (IsNormalFile(path)) DeleteFileA(path.c_str());
 }
 
 }  // namespace
@@ -76,6 +79,15 @@ void DeleteCommand(const StoreContext& store, const std::string& name) {
   if (!IsSafeCommandName(name)) return;
   DeleteIfNormalFile(GeneratedFilePath(store.programFolder, name, ".lnk"));
   DeleteIfNormalFile(GeneratedFilePath(store.programFolder, name, ".cfg"));
+}
+
+StoredCommand FindStoredCommand(const StoreContext& store, const std::string& name) {
+  StoredCommand found;
+  found.appPathsEntry = HasAppPathsEntry(name);
+  if (!IsSafeCommandName(name)) return found;
+  found.definitionFile = IsNormalFile(GeneratedFilePath(store.programFolder, name, ".cfg"));
+  found.launcherShortcut = IsNormalFile(GeneratedFilePath(store.programFolder, name, ".lnk"));
+  return found;
 }
 
 void WriteBuiltInVerbs(const StoreContext& store) {

@@ -23,6 +23,15 @@ void DeleteAppPathsKey(const std::string& name);
 // nothing. A name that is not a safe file name keeps its files: nothing outside Cmds is deleted.
 void DeleteCommand(const StoreContext& store, const std::string& name);
 
+// What DeleteCommand would find of a command: a definition file and a launcher shortcut (files
+// a plain search sees, and only for a safe name), and its App Paths subkey.
+struct StoredCommand {
+  bool definitionFile = false;
+  bool launcherShortcut = false;
+  bool appPathsEntry = false;
+};
+StoredCommand FindStoredCommand(const StoreContext& store, const std::string& name);
+
 // Writes the Run-dialog verbs create, remove, clear and quillet, stopping at the first subkey
 // that cannot be created.
 void WriteBuiltInVerbs(const StoreContext& store);

@@ -1,6 +1,10 @@
 #include "store/command_name.h"
 
+#include <algorithm>
+#include <array>
 #include <string_view>
+
+#include "store/text.h"
 
 namespace quillet {
 
@@ -17,6 +21,18 @@ std::string UnsafeNameMessage(const std::string& name) {
   return "The command name '" + name +
          "' cannot be used.\r\nA command name must not be . or .. and must not contain any of "
          "these characters: \\ / : * ? \" < > |";
+}
+
+bool IsOwnRunWord(const std::string& name) {
+  constexpr std::array<std::string_view, 4> kOwnWords{"create", "remove", "clear", "quillet"};
+  // The words are ASCII, so folding the ASCII letters is enough; other bytes stay as they are.
+  return std::find(kOwnWords.begin(), kOwnWords.end(), LowerAscii(name)) != kOwnWords.end();
+}
+
+std::string OwnRunWordMessage(const std::string& name) {
+  return "The command name '" + name +
+         "' cannot be used.\r\ncreate, remove, clear and quillet are Quillet's own Run words: they cannot be "
+         "made into commands or removed.";
 }
 
 }  // namespace quillet

@@ -1,12 +1,12 @@
 #include "store/definition_store.h"
 
 #include <algorithm>
-#include <cctype>
 
 #include "store/command_name.h"
 #include "store/definition_file.h"
 #include "store/scoped_handles.h"
 #include "store/store_paths.h"
+#include "store/text.h"
 
 namespace quillet {
 
@@ -24,12 +24,13 @@ bool WriteWholeFile(const std::string& path, const std::string& bytes) {
          written == bytes.size() && FlushFileBuffers(file.Get());
 }
 
-// The start of a file, up to its fifth line end (or kMostBytesRead bytes).
-std::string ReadFirstLines(const std::string& path) {
+// The start of a file, up to its fifth line end (or kMostBytesRead bytes); nothing when it
+// cannot be opened.
+std::optional<std::string> ReadFirstLines(const std::string& path) {
   ScopedFile file(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
                               FILE_ATTRIBUTE_NORMAL, nullptr));
+  if (!file) return std::nullopt;
   std::string bytes;
-  if (!file) return bytes;
   char chunk[4096];
   DWORD got = 0;
   while (bytes.size() < kMostBytesRead && ReadFile(file.Get(), chunk, sizeof chunk, &got, nullptr) && got > 0) {
@@ -37,14 +38,6 @@ std::string ReadFirstLines(const std::string& path) {
     if (std::count(bytes.begin(), bytes.end(), '\n') >= 5) break;
   }
   return bytes;
-}
-
-bool EndsWithCfg(const std::string& fileName) {
-  if (fileName.size() < 4) return false;
-  std::string ending = fileName.substr(fileName.size() - 4);
-  std::transform(ending.begin(), ending.end(), ending.begin(),
-                 [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-  return ending == ".cfg";
 }
 
 }  // namespace
@@ -62,6 +55,13 @@ bool WriteDefinitionFile(const StoreContext& store, const std::string& name, con
   return true;
 }
 
+std::optional<DefinitionFields> ReadDefinitionFile(const StoreContext& store, const std::string& name) {
+  if (!IsSafeCommandName(name)) return std::nullopt;
+  const std::optional<std::string> bytes = ReadFirstLines(GeneratedFilePath(store.programFolder, name, ".cfg"));
+  if (!bytes) return std::nullopt;
+  return ParseDefinitionText(*bytes, name);
+}
+
 void LoadDefinitionFiles(const StoreContext& store, UserCommandList& rows) {
   const std::string folder = CmdsFolder(store.programFolder);
   WIN32_FIND_DATAA found;
@@ -70,8 +70,8 @@ void LoadDefinitionFiles(const StoreContext& store, UserCommandList& rows) {
   constexpr DWORD kSkipped = FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_DIRECTORY;
   do {
     // The search also matches longer extensions through their short names ("a.cfgx").
-    if ((found.dwFileAttributes & kSkipped) != 0 || !EndsWithCfg(found.cFileName)) continue;
-    const DefinitionFields fields = ParseDefinitionText(ReadFirstLines(folder + "\\" + found.cFileName),
+    if ((found.dwFileAttributes & kSkipped) != 0 || !EndsWithIgnoringCase(found.cFileName, ".cfg")) continue;
+    const DefinitionFields fields = ParseDefinitionText(ReadFirstLines(folder + "\\" + found.cFileName).value_or(""),
                                                         NameFromDefinitionFileName(found.cFileName));
     rows.push_back({fields.name, fields.target, fields.parameters, fields.windowModeText, 0});
   } while (FindNextFileA(search.Get(), &found));

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <array>
-#include <cctype>
 #include <string_view>
 
 #include "store/text.h"
@@ -51,10 +50,7 @@ constexpr std::array<IconKey, 29> kIconKeys{{
 }  // namespace
 
 std::string PathKey(const std::string& path) {
-  std::string key = path.size() > 4 ? path.substr(path.size() - 4) : path;
-  std::transform(key.begin(), key.end(), key.begin(),
-                 [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-  return key;
+  return LowerAscii(path.size() > 4 ? path.substr(path.size() - 4) : path);
 }
 
 bool IsWebAddress(const std::string& path) { return TrimSpaces(path).rfind("http://", 0) == 0; }

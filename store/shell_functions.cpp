@@ -8,24 +8,16 @@ FARPROC SystemFunction(const char* dll, const char* function) {
   return module ? GetProcAddress(module, function) : nullptr;
 }
 
-namespace {
-// GetProcAddress hands out FARPROC; the cast through void* is how both compilers accept it.
-template <typename Function>
-Function* Bound(const char* dll, const char* name) {
-  return reinterpret_cast<Function*>(reinterpret_cast<void*>(SystemFunction(dll, name)));
-}
-}  // namespace
-
 HINSTANCE ShellExecuteNow(HWND owner, const char* verb, const char* file, const char* parameters,
                           const char* folder, int show) {
-  static const auto function = Bound<decltype(ShellExecuteA)>("shell32.dll", "ShellExecuteA");
+  static const auto function = SystemFunction<decltype(ShellExecuteA)>("shell32.dll", "ShellExecuteA");
   // Without shell32 nothing can be started: answer as the shell does for a missing file.
   if (!function) return reinterpret_cast<HINSTANCE>(static_cast<INT_PTR>(SE_ERR_FNF));
   return function(owner, verb, file, parameters, folder, show);
 }
 
 BOOL ShellExecuteExNow(SHELLEXECUTEINFOA* info) {
-  static const auto function = Bound<decltype(ShellExecuteExA)>("shell32.dll", "ShellExecuteExA");
+  static const auto function = SystemFunction<decltype(ShellExecuteExA)>("shell32.dll", "ShellExecuteExA");
   return function ? function(info) : FALSE;
 }
 

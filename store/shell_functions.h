@@ -1,6 +1,6 @@
 #pragma once
-// The shell32 functions the program uses, bound on first use (ExtractIconExA through
-// SystemFunction, where the icons are made).
+// System functions that most runs never need, bound on first use: shell32's, and those of
+// comdlg32, hhctrl and ole32 (through SystemFunction, where they are used).
 //
 // Importing shell32 costs every start about 10 ms under Wine, and the verbs "remove" and "?"
 // never need it: they only show one message. Binding on first use keeps a verb run about as fast
@@ -18,5 +18,12 @@ BOOL ShellExecuteExNow(SHELLEXECUTEINFOA* info);
 
 // Looks a function up in a system DLL, loading it on first use; nullptr when either is missing.
 FARPROC SystemFunction(const char* dll, const char* function);
+
+// The same, typed: SystemFunction<decltype(ShellExecuteA)>("shell32.dll", "ShellExecuteA").
+// (GetProcAddress hands out FARPROC; the cast through void* is how both compilers accept it.)
+template <typename Function>
+Function* SystemFunction(const char* dll, const char* name) {
+  return reinterpret_cast<Function*>(reinterpret_cast<void*>(SystemFunction(dll, name)));
+}
 
 }  // namespace quillet

@@ -29,4 +29,9 @@ inline bool SameNameIgnoringCase(std::string_view a, std::string_view b) {
   return a.size() == b.size() && LowerAscii(std::string(a)) == LowerAscii(std::string(b));
 }
 
+// Whether `text` ends in `ending`, A to Z matched in either case (".LNK" ends in ".lnk").
+inline bool EndsWithIgnoringCase(std::string_view text, std::string_view ending) {
+  return text.size() >= ending.size() && SameNameIgnoringCase(text.substr(text.size() - ending.size()), ending);
+}
+
 }  // namespace quillet

@@ -8,7 +8,8 @@
 # running (wineserver -p) so that every start is not also a server start.
 #   (c) start with 10,000 definition files until the main window answers, against a bare program
 #       that reads the same files and shows a window (target: at most 1.3 times as long);
-#   (d) the system list read from 2,000 App Paths entries, against a bare enumerator (at most 1.3).
+#   (d) the system list read from 2,000 App Paths entries, against a bare enumerator (at most 1.3);
+#   (e) importing 100 Desktop shortcuts, against 100 runs of the script host doing nothing (at most 1.3).
 # Missing a target is reported, not failed: the exit code is 0 unless a measurement failed.
 set -euo pipefail
 
@@ -124,3 +125,11 @@ read -r listed store_ms bare_ms < <(wine "$build/tools/bench_system_list.exe" 20
 printf '  %-34s median %8.2f ms   (%s rows)\n' "store (ListSystemCommands + targets)" "$store_ms" "$listed"
 printf '  %-34s median %8.2f ms\n' "bare enumerator" "$bare_ms"
 printf '  %-34s %s\n' "ratio of the medians" "$(verdict_ratio "$store_ms" "$bare_ms" 1.3)"
+
+# (e) The import of 100 Desktop shortcuts.
+echo "Import of 100 Desktop shortcuts, against 100 runs of the script host on a script that does nothing"
+read -r imported import_ms idle_ms < <(wine "$build/tools/bench_import.exe" "$(windows_path "$build/program")" 100 |
+  tr -d '\r' | sed -n 's/^imported=\([0-9]*\) import_ms=\([0-9.]*\) bare_ms=\([0-9.]*\)$/\1 \2 \3/p')
+printf '  %-34s %8.2f ms   (%s commands)\n' "import" "$import_ms" "$imported"
+printf '  %-34s %8.2f ms\n' "script host, 100 idle runs" "$idle_ms"
+printf '  %-34s %s\n' "ratio" "$(verdict_ratio "$import_ms" "$idle_ms" 1.3)"

@@ -27,10 +27,23 @@ ChildProcess::ChildProcess(const std::string& commandLine, const std::string& fo
   PROCESS_INFORMATION started{};
   if (CreateProcessA(program.empty() ? nullptr : program.c_str(), line.data(), nullptr, nullptr, FALSE, 0, nullptr,
                      folder.empty() ? nullptr : folder.c_str(), &startup, &started)) {
-    process_.Reset(started.hProcess);
-    CloseHandle(started.hThread);
-    id_ = started.dwProcessId;
+    Adopt(started);
   }
+}
+
+ChildProcess::ChildProcess(std::wstring commandLine) {
+  STARTUPINFOW startup{};
+  startup.cb = sizeof startup;
+  PROCESS_INFORMATION started{};
+  if (CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &started)) {
+    Adopt(started);
+  }
+}
+
+void ChildProcess::Adopt(const PROCESS_INFORMATION& started) {
+  process_.Reset(started.hProcess);
+  CloseHandle(started.hThread);
+  id_ = started.dwProcessId;
 }
 
 ChildProcess::~ChildProcess() {

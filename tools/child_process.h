@@ -20,6 +20,8 @@ class ChildProcess {
   // `program`, that file is started and the command line's first word is just its name.
   explicit ChildProcess(const std::string& commandLine, const std::string& folder = {},
                         const std::string& program = {});
+  // A command line that the ANSI code page cannot hold, started as the shell starts programs.
+  explicit ChildProcess(std::wstring commandLine);
   ChildProcess(const ChildProcess&) = delete;
   ChildProcess& operator=(const ChildProcess&) = delete;
   ~ChildProcess();
@@ -31,6 +33,8 @@ class ChildProcess {
   std::optional<DWORD> WaitForExit(DWORD timeoutMs = 20000) const;
 
  private:
+  void Adopt(const PROCESS_INFORMATION& started);
+
   ScopedProcess process_;
   DWORD id_ = 0;
 };

@@ -2,59 +2,9 @@
 
 #include <commctrl.h>
 
-#include "store/scoped_handles.h"
+#include "tools/remote_item.h"
 
 namespace quillet::tools {
-
-namespace {
-
-constexpr int kTextCapacity = 1024;
-
-// A block of memory in the list view's process, holding an LVITEMA and its text buffer.
-class RemoteItem {
- public:
-  explicit RemoteItem(HWND list) {
-    DWORD processId = 0;
-    GetWindowThreadProcessId(list, &processId);
-    process_.Reset(OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, processId));
-    if (process_) {
-      memory_ = static_cast<char*>(VirtualAllocEx(process_.Get(), nullptr, sizeof(LVITEMA) + kTextCapacity,
-                                                  MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE));
-    }
-  }
-  RemoteItem(const RemoteItem&) = delete;
-  RemoteItem& operator=(const RemoteItem&) = delete;
-  ~RemoteItem() {
-    if (memory_) VirtualFreeEx(process_.Get(), memory_, 0, MEM_RELEASE);
-  }
-
-  bool Valid() const { return memory_ != nullptr; }
-  LPARAM Item() const { return reinterpret_cast<LPARAM>(memory_); }
-  char* Text() const { return memory_ + sizeof(LVITEMA); }
-
-  // The record at the start of the block: an LVITEMA, or a RECT for LVM_GETITEMRECT.
-  template <typename Record>
-  bool Write(const Record& record) const {
-    static_assert(sizeof(Record) <= sizeof(LVITEMA));
-    return WriteProcessMemory(process_.Get(), memory_, &record, sizeof record, nullptr) != 0;
-  }
-  RECT ReadRect() const {
-    RECT rect{};
-    ReadProcessMemory(process_.Get(), memory_, &rect, sizeof rect, nullptr);
-    return rect;
-  }
-  std::string ReadText() const {
-    char text[kTextCapacity] = {};
-    if (!ReadProcessMemory(process_.Get(), Text(), text, sizeof text - 1, nullptr)) return {};
-    return text;
-  }
-
- private:
-  ScopedProcess process_;
-  char* memory_ = nullptr;
-};
-
-}  // namespace
 
 std::vector<std::vector<std::string>> ReadListViewRows(HWND list, int columns) {
   std::vector<std::vector<std::string>> rows;

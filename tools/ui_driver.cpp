@@ -101,8 +101,12 @@ std::optional<DialogInfo> ReadDialog(HWND dialog) {
       } else if (!IsPictureStatic(child) && HasVisibleStyle(child)) {
         const std::string text = TextOf(child);
         if (text.empty()) continue;
-        if (!info.text.empty()) info.text += '\n';
+        if (!info.text.empty()) {
+          info.text += '\n';
+          info.wideText += L'\n';
+        }
         info.text += text;
+        info.wideText += WideTextOf(child);
       }
     } else if (IsShownPushButton(child)) {
       info.buttons.push_back(WithoutAccelerators(TextOf(child)));

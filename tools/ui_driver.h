@@ -27,6 +27,7 @@ struct DialogInfo {
   std::string title;
   // The message or prompt: the texts of the visible, non-empty text Statics, joined with "\n".
   std::string text;
+  std::wstring wideText;  // the same, read wide: characters the ANSI code page lacks included
   MessageIcon icon = MessageIcon::None;
   // Captions of the visible push buttons without accelerator marks ('&'), in child order.
   std::vector<std::string> buttons;

@@ -1,5 +1,7 @@
 #include "tools/window_query.h"
 
+#include <type_traits>
+
 namespace quillet::tools {
 
 namespace {
@@ -17,16 +19,27 @@ std::string ClassNameOf(HWND window) {
   return std::string(name, length > 0 ? static_cast<std::size_t>(length) : 0);
 }
 
-std::string TextOf(HWND window) {
+namespace {
+// WM_GETTEXT through the ANSI or the wide window functions, by the string wanted.
+template <typename Char>
+std::basic_string<Char> TextThrough(HWND window) {
+  const auto send = std::is_same_v<Char, wchar_t> ? SendMessageTimeoutW : SendMessageTimeoutA;
   DWORD_PTR length = 0;
-  if (!SendWithTimeout(window, WM_GETTEXTLENGTH, 0, 0, length)) return {};
+  if (!send(window, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG, kReplyTimeoutMs, &length)) return {};
   // WM_GETTEXTLENGTH may count characters, not bytes; twice that covers double-byte code pages.
-  std::string text(static_cast<std::size_t>(length) * 2 + 1, '\0');
+  std::basic_string<Char> text(static_cast<std::size_t>(length) * 2 + 1, Char{});
   DWORD_PTR copied = 0;
-  if (!SendWithTimeout(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()), copied)) return {};
+  if (!send(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()), SMTO_ABORTIFHUNG,
+            kReplyTimeoutMs, &copied)) {
+    return {};
+  }
   text.resize(static_cast<std::size_t>(copied));
   return text;
 }
+}  // namespace
+
+std::string TextOf(HWND window) { return TextThrough<char>(window); }
+std::wstring WideTextOf(HWND window) { return TextThrough<wchar_t>(window); }
 
 std::string WithoutAccelerators(std::string_view caption) {
   std::string shown;

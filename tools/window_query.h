@@ -15,6 +15,8 @@ std::string ClassNameOf(HWND window);
 // would not do: for another process's window it returns the stored caption, which for an
 // Edit control is only the text it was created with.
 std::string TextOf(HWND window);
+// The same through the wide functions: what the window shows, whatever the ANSI code page holds.
+std::wstring WideTextOf(HWND window);
 
 // A caption as shown: single '&' (accelerator marks) removed, "&&" kept as one '&'.
 std::string WithoutAccelerators(std::string_view caption);

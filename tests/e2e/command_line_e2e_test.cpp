@@ -3,13 +3,13 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "store/definition_file.h"
-#include "store/launcher_shortcut.h"
-#include "store/app_paths_store.h"
 #include "store/store_paths.h"
 #include "tests/e2e/e2e_support.h"
 #include "tests/scripts/shortcut_reader.h"
-#include "tests/support/recording_prompt.h"
+#include "ui/common/wide_text.h"
 
 namespace quillet::testing {
 namespace {
@@ -43,6 +43,14 @@ class CommandLine : public ::testing::Test {
     EXPECT_EQ(quillet->WaitForExit(), 0u);
   }
 
+  void ExpectVerbsOfThisProgram() const {
+    for (const char* verb : {"create", "remove", "quillet"}) {
+      EXPECT_EQ(AppPathsValue(verb, nullptr), program.Exe()) << verb;
+      EXPECT_EQ(AppPathsValue(verb, "Path"), program.Path()) << verb;
+    }
+    EXPECT_EQ(AppPathsValue("clear", nullptr), program.File("clear.vbs"));
+  }
+
   InstalledProgram program;
   std::string targetFolder = program.File("Target Folder");
   std::string target = targetFolder + "\\record_args.exe";
@@ -52,11 +60,7 @@ class CommandLine : public ::testing::Test {
 
 TEST_F(CommandLine, NormalStartWritesTheFourVerbsAndEndsWhenClosed) {
   InstallVerbs();
-  for (const char* verb : {"create", "remove", "quillet"}) {
-    EXPECT_EQ(AppPathsValue(verb, nullptr), program.Exe()) << verb;
-    EXPECT_EQ(AppPathsValue(verb, "Path"), program.Path()) << verb;
-  }
-  EXPECT_EQ(AppPathsValue("clear", nullptr), program.File("clear.vbs"));
+  ExpectVerbsOfThisProgram();
 }
 
 TEST_F(CommandLine, QuestionMarkAfterAVerbShowsTheSyntaxHelp) {
@@ -70,7 +74,8 @@ TEST_F(CommandLine, QuestionMarkAfterAVerbShowsTheSyntaxHelp) {
 
 TEST_F(CommandLine, CreateMakesACommandThatTheRunDialogStartsAndRemoveTakesItAway) {
   InstallVerbs();
-  ASSERT_EQ(RunDialog("create " + name + " " + target), 0);
+  // Quotes around a path with blanks are optional; typed, they are not part of the path.
+  ASSERT_EQ(RunDialog("create " + name + " \"" + target + "\""), 0);
   AnswerDialog(0, "Quillet", "Command added...\r\n\r\nName: " + name + "\r\nPath: " + target, MessageIcon::None,
                "OK");
 
@@ -99,21 +104,63 @@ TEST_F(CommandLine, CreateMakesACommandThatTheRunDialogStartsAndRemoveTakesItAwa
   EXPECT_EQ(RunDialog(name), 2);
 }
 
-TEST_F(CommandLine, LauncherHandsTheParametersOverExactly) {
-  // Parameters come from the editor, which is not in this program yet: write the command through
-  // the store, as the editor will, and start it through the Run dialog.
-  RecordingPrompt prompt;
-  const StoreContext store{program.Path(), nullptr, prompt};
-  const std::string parameters = "\"C:\\My Files\\a.txt\"  -x   y ; z";
-  ASSERT_TRUE(CreateShortcutLNKFile(store, name, target, parameters, targetFolder, kWindowMinimized));
-  CreateAppPathsKey(store, name);
-  ASSERT_TRUE(WaitForFile(program.Generated(name, ".lnk"), 20));
-  EXPECT_EQ(ReadShortcut(program.Generated(name, ".lnk"))->windowStyle, 7);
+TEST_F(CommandLine, RemovingANameThatHoldsNoCommandSaysSo) {
+  for (const std::string typed : {"nosuchcmd", "help", "--help"}) {
+    const auto quillet = program.Start(typed);
+    AnswerDialog(quillet->Id(), "Quillet",
+                 "There is no command named '" + typed + "', so nothing was removed.\r\nOne word after create, "
+                 "remove or quillet removes the command of that name; quillet ? shows the syntax.",
+                 MessageIcon::Exclamation, "OK");
+    EXPECT_EQ(quillet->WaitForExit(), 0u);
+  }
+}
 
-  ASSERT_EQ(RunDialog(name), 0);
-  ASSERT_TRUE(WaitForFile(recording, 20));
-  EXPECT_EQ(ReadRecording(recording).arguments, parameters);
-  DeleteCommand(store, name);
+TEST_F(CommandLine, RemovingAnotherProgramsEntryAsksTheSystemCommandQuestion) {
+  const std::string other = UniqueName("other"), otherTarget = "C:\\Other\\tool.exe";
+  RegSetKeyValueA(HKEY_LOCAL_MACHINE, AppPathsSubkey(other).c_str(), nullptr, REG_SZ, otherTarget.c_str(),
+                  static_cast<DWORD>(otherTarget.size() + 1));
+  for (const std::string answer : {"No", "Yes"}) {
+    const auto quillet = program.Start(other);
+    AnswerDialog(quillet->Id(), "Confirm removal",
+                 "This is a system command, added by other applications than Quillet!\r\n"
+                 "Are you sure you want to delete the command: " + other + "?",
+                 MessageIcon::Exclamation, answer);
+    if (answer == "Yes") {
+      AnswerDialog(quillet->Id(), "Quillet", "The command: ' " + other + " ' was removed.", MessageIcon::None, "OK");
+    }
+    EXPECT_EQ(quillet->WaitForExit(), 0u);
+    EXPECT_EQ(AppPathsValue(other, nullptr), answer == "No" ? otherTarget : "");
+  }
+}
+
+TEST_F(CommandLine, QuilletsOwnRunWordsAreNeitherMadeNorRemoved) {
+  InstallVerbs();
+  for (const std::string word : {"create", "Remove", "CLEAR", "quillet"}) {
+    for (const std::string& line : {"remove " + word, "create " + word + " " + target}) {
+      ASSERT_EQ(RunDialog(line), 0);
+      AnswerDialog(0, "Quillet",
+                   "The command name '" + word + "' cannot be used.\r\ncreate, remove, clear and quillet are "
+                   "Quillet's own Run words: they cannot be made into commands or removed.",
+                   MessageIcon::Exclamation, "OK");
+    }
+  }
+  ExpectVerbsOfThisProgram();
+}
+
+TEST_F(CommandLine, TextOutsideTheCodePageIsRefusedAsTyped) {
+  const std::wstring cyrillicPath = L"C:\\\u0424\u043E\u0442\u043E", greekName = L"\u03C6\u03C9\u03C4\u03BF";
+  const std::pair<std::wstring, std::wstring> cases[] = {
+      {WideFromAnsi(name) + L" " + cyrillicPath, L"The path '" + cyrillicPath},
+      {greekName + L" " + WideFromAnsi(target), L"The command name '" + greekName}};
+  for (const auto& [arguments, refused] : cases) {
+    const ChildProcess quillet(WideFromAnsi(QuoteArgument(program.Exe())) + L" " + arguments);
+    AnswerDialog(quillet.Id(), "Quillet", refused + L"' cannot be used: some of its characters do not exist in the "
+                 L"code page of the system's language for non-Unicode programs, in which Quillet stores its "
+                 L"commands.\r\nNothing was changed.", MessageIcon::Exclamation, "OK");
+    EXPECT_EQ(quillet.WaitForExit(), 0u);
+  }
+  EXPECT_EQ(AppPathsValue(name, nullptr), "");
+  EXPECT_TRUE(std::filesystem::is_empty(program.Cmds()));
 }
 
 TEST_F(CommandLine, ExplorerEntryAsksForANameAgainWhileItHasBlanks) {

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "store/store_paths.h"
+#include "ui/common/wide_text.h"
 
 namespace quillet::testing {
 
@@ -91,10 +92,15 @@ HWND WaitForMainWindow(DWORD processId, DWORD timeoutMs) {
 
 bool AnswerDialog(DWORD processId, const std::string& title, const std::string& expectedText,
                   tools::MessageIcon expectedIcon, const std::string& button) {
+  return AnswerDialog(processId, title, WideFromAnsi(expectedText), expectedIcon, button);
+}
+
+bool AnswerDialog(DWORD processId, const std::string& title, const std::wstring& expectedText,
+                  tools::MessageIcon expectedIcon, const std::string& button) {
   const auto dialog = tools::WaitForDialog(title, 20000, processId);
   EXPECT_TRUE(dialog.has_value()) << "no dialog \"" << title << "\" expecting: " << expectedText;
   if (!dialog) return false;
-  EXPECT_EQ(dialog->text, expectedText);
+  EXPECT_EQ(dialog->wideText, expectedText);
   EXPECT_EQ(dialog->icon, expectedIcon) << expectedText;
   EXPECT_FALSE(dialog->hasEdit) << expectedText;
   EXPECT_TRUE(tools::PressButton(dialog->window, button)) << button;

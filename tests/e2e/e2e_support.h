@@ -70,5 +70,8 @@ HWND WaitForMainWindow(DWORD processId, DWORD timeoutMs = 20000);
 // `button`. The failures are reported through gtest; false when the dialog never came.
 bool AnswerDialog(DWORD processId, const std::string& title, const std::string& expectedText,
                   tools::MessageIcon expectedIcon, const std::string& button);
+// The same for a text that the ANSI code page cannot hold.
+bool AnswerDialog(DWORD processId, const std::string& title, const std::wstring& expectedText,
+                  tools::MessageIcon expectedIcon, const std::string& button);
 
 }  // namespace quillet::testing

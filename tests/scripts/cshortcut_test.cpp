@@ -11,6 +11,7 @@
 #include "store/launcher_shortcut.h"
 #include "tests/scripts/script_runner.h"
 #include "tests/scripts/shortcut_reader.h"
+#include "tests/support/http_handler_swap.h"
 #include "tests/support/recording_prompt.h"
 #include "tests/support/temp_program_folder.h"
 
@@ -120,33 +121,6 @@ TEST_F(CShortcutScript, WebAddressesAreOpenedThroughTheShell) {
     EXPECT_EQ(fields.windowStyle, SW_SHOWMAXIMIZED);
   }
 }
-
-// Puts url_recorder.exe (built beside this test) in the place of the browser for http.
-class HttpHandlerSwap {
- public:
-  HttpHandlerSwap() : previous_(ReadDefaultValue(HKEY_CLASSES_ROOT, kKey)) {
-    char self[MAX_PATH];
-    GetModuleFileNameA(nullptr, self, MAX_PATH);
-    std::string recorder = self;
-    recorder = recorder.substr(0, recorder.rfind('\\')) + "\\url_recorder.exe";
-    // %1 bare: the recorder's whole argument text is then exactly the address.
-    WriteDefaultValue(HKEY_CLASSES_ROOT, kKey, "\"" + recorder + "\" %1");
-  }
-  HttpHandlerSwap(const HttpHandlerSwap&) = delete;
-  HttpHandlerSwap& operator=(const HttpHandlerSwap&) = delete;
-  ~HttpHandlerSwap() {
-    if (previous_) {
-      WriteDefaultValue(HKEY_CLASSES_ROOT, kKey, *previous_);
-    } else {
-      RegDeleteKeyValueA(HKEY_CLASSES_ROOT, kKey, nullptr);
-    }
-  }
-
- private:
-  // Wine reads URL handlers from HKEY_CLASSES_ROOT only, not from the user's own classes.
-  static constexpr const char* kKey = "http\\shell\\open\\command";
-  std::optional<std::string> previous_;
-};
 
 TEST_F(CShortcutScript, StartingAWebCommandReachesTheBrowser) {
   const HttpHandlerSwap browser;

@@ -8,11 +8,12 @@
 #include <sstream>
 #include <vector>
 
+#include "store/shell_link.h"
+
 namespace quillet::testing {
 
 namespace {
 
-constexpr std::streamoff kShowCommandOffset = 0x3C;  // ShellLinkHeader.ShowCommand
 constexpr DWORD kLnkinfoTimeoutMs = 15000;
 constexpr const char* kEndMark = "quillet-lnkinfo-exit-";
 
@@ -23,22 +24,6 @@ std::wstring Wide(const std::string& text) {
   wide.resize(length - 1);
   return wide;
 }
-
-int ShowCommandOf(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  in.seekg(kShowCommandOffset);
-  unsigned char bytes[4];
-  if (!in.read(reinterpret_cast<char*>(bytes), sizeof bytes)) return kWindowStyleUnknown;
-  return static_cast<int>(bytes[0] | bytes[1] << 8 | bytes[2] << 16 | static_cast<unsigned>(bytes[3]) << 24);
-}
-
-template <typename Interface>
-struct Releaser {
-  Interface* pointer = nullptr;
-  ~Releaser() {
-    if (pointer) pointer->Release();
-  }
-};
 
 // The Linux path of a Windows path, from Wine's own kernel32 export.
 std::optional<std::string> UnixPathOf(const std::string& path) {
@@ -126,35 +111,30 @@ void PrintTo(const ShortcutFields& fields, std::ostream* out) {
 }
 
 std::optional<ShortcutFields> ReadShortcut(const std::string& path) {
+  const std::optional<ShellLinkFields> link = ReadShellLink(path);
+  if (!link) return std::nullopt;
+  return ShortcutFields{link->target, link->arguments, link->workingFolder, link->windowStyle};
+}
+
+bool WriteShortcut(const std::string& path, const ShortcutFields& fields) {
   const HRESULT initialized = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
-  std::optional<ShortcutFields> result;
-  {
-    Releaser<IShellLinkA> link;
-    Releaser<IPersistFile> file;
-    if (SUCCEEDED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA,
-                                   reinterpret_cast<void**>(&link.pointer))) &&
-        SUCCEEDED(link.pointer->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&file.pointer))) &&
-        SUCCEEDED(file.pointer->Load(Wide(path).c_str(), STGM_READ))) {
-      IShellLinkA* shellLink = link.pointer;
-      // Arguments may be longer than MAX_PATH; INFOTIPSIZE is the shell's own limit for them.
-      const auto text = [](auto get) {
-        std::vector<char> buffer(INFOTIPSIZE + 1, '\0');
-        return SUCCEEDED(get(buffer.data(), static_cast<int>(buffer.size()))) ? std::string(buffer.data())
-                                                                              : std::string();
-      };
-      ShortcutFields fields;
-      fields.target = text([&](char* buffer, int size) {
-        return shellLink->GetPath(buffer, size, nullptr, SLGP_RAWPATH);
-      });
-      fields.arguments = text([&](char* buffer, int size) { return shellLink->GetArguments(buffer, size); });
-      fields.workingFolder =
-          text([&](char* buffer, int size) { return shellLink->GetWorkingDirectory(buffer, size); });
-      fields.windowStyle = ShowCommandOf(path);
-      result = fields;
+  bool saved = false;
+  IShellLinkA* link = nullptr;
+  if (SUCCEEDED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA,
+                                 reinterpret_cast<void**>(&link)))) {
+    link->SetPath(fields.target.c_str());
+    link->SetArguments(fields.arguments.c_str());
+    link->SetWorkingDirectory(fields.workingFolder.c_str());
+    link->SetShowCmd(fields.windowStyle);
+    IPersistFile* file = nullptr;
+    if (SUCCEEDED(link->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&file)))) {
+      saved = SUCCEEDED(file->Save(Wide(path).c_str(), TRUE));
+      file->Release();
     }
+    link->Release();
   }
   if (SUCCEEDED(initialized)) CoUninitialize();
-  return result;
+  return saved;
 }
 
 std::optional<ShortcutFields> ReadShortcutWithLnkinfo(const std::string& path) {

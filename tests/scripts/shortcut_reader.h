@@ -1,6 +1,7 @@
 #pragma once
 // Reads a .lnk file back, for checks: once through the shell's own IShellLink, and once through
 // lnkinfo (Debian's liblnk-utils), a Linux program that parses the file format independently.
+// Also writes one, for tests that need shortcuts made by someone else.
 
 #include <optional>
 #include <ostream>
@@ -30,5 +31,8 @@ std::optional<ShortcutFields> ReadShortcut(const std::string& path);
 // stays kWindowStyleUnknown: lnkinfo's "Show Window value" is always 0. Only under Wine, which
 // can start a Linux program; nothing when lnkinfo fails.
 std::optional<ShortcutFields> ReadShortcutWithLnkinfo(const std::string& path);
+
+// Writes a shortcut through IShellLinkA; false when it could not be saved.
+bool WriteShortcut(const std::string& path, const ShortcutFields& fields);
 
 }  // namespace quillet::testing

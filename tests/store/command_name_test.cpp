@@ -22,5 +22,10 @@ TEST(CommandName, RefusalMessageNamesTheName) {
   EXPECT_NE(UnsafeNameMessage("a/b").find("'a/b'"), std::string::npos);
 }
 
+TEST(CommandName, OwnRunWordsAreTheFourWordsInAnyCaseAndNothingElse) {
+  EXPECT_TRUE(IsOwnRunWord("quilLet"));
+  for (const char* name : {"creates", "remov", "quillet.exe", " clear", ""}) EXPECT_FALSE(IsOwnRunWord(name)) << name;
+}
+
 }  // namespace
 }  // namespace quillet

@@ -38,6 +38,10 @@ class RecordingPrompt : public Prompt {
   }
 
   int Message(const std::string& text, const std::string& title, unsigned flags) override;
+  // Recorded like any message, its text kept in UTF-8.
+  int MessageUtf8(const std::string& text, const std::string& title, unsigned flags) override {
+    return Message(text, title, flags);
+  }
   std::string InputBox(const std::string& prompt, const std::string& title,
                        const std::string& defaultText) override;
   std::optional<std::string> OpenFile(const OpenFileRequest& request) override;

@@ -8,8 +8,8 @@
 namespace quillet::testing {
 
 namespace {
-constexpr const char* kScripts[] = {"cshortcut.vbs", "addcontextmenu.vbs", "removecontextmenu.vbs",
-                                    "clear.vbs"};
+constexpr const char* kScripts[] = {"cshortcut.vbs",         "cishortcut.vbs", "cishortcutu.vbs",
+                                    "addcontextmenu.vbs",    "removecontextmenu.vbs", "clear.vbs"};
 }
 
 TempProgramFolder::TempProgramFolder(Scripts scripts, bool withCmds) {

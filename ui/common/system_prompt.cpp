@@ -7,6 +7,7 @@
 #include "store/shell_functions.h"
 #include "ui/common/folder_chooser.h"
 #include "ui/common/input_box.h"
+#include "ui/common/wide_text.h"
 
 namespace quillet {
 
@@ -23,6 +24,10 @@ int SystemPrompt::Message(const std::string& text, const std::string& title, uns
   return MessageBoxA(Owner(), text.c_str(), title.c_str(), flags);
 }
 
+int SystemPrompt::MessageUtf8(const std::string& text, const std::string& title, unsigned flags) {
+  return MessageBoxW(owner_, WideFromUtf8(text).c_str(), WideFromAnsi(title).c_str(), flags);
+}
+
 std::string SystemPrompt::InputBox(const std::string& prompt, const std::string& title,
                                    const std::string& defaultText) {
   return ShowInputBox(Owner(), prompt, title, defaultText).value_or(std::string());
@@ -30,9 +35,7 @@ std::string SystemPrompt::InputBox(const std::string& prompt, const std::string&
 
 std::optional<std::string> SystemPrompt::OpenFile(const OpenFileRequest& request) {
   // comdlg32 is loaded only when a file is picked: most runs never need it.
-  using OpenFunction = BOOL WINAPI(OPENFILENAMEA*);
-  static const auto open = reinterpret_cast<OpenFunction*>(
-      reinterpret_cast<void*>(SystemFunction("comdlg32.dll", "GetOpenFileNameA")));
+  static const auto open = SystemFunction<decltype(GetOpenFileNameA)>("comdlg32.dll", "GetOpenFileNameA");
   if (!open) return std::nullopt;
   std::string filter = request.filter + "||";
   std::replace(filter.begin(), filter.end(), '|', '\0');
@@ -58,8 +61,7 @@ std::optional<std::string> SystemPrompt::ChooseFolder() {
 void SystemPrompt::ShowHelpTopic(const std::string& helpFile, int topic) {
   // The help viewer is loaded on first use; without it there is no help to show.
   using HelpFunction = HWND WINAPI(HWND, LPCSTR, UINT, DWORD_PTR);
-  static const auto help =
-      reinterpret_cast<HelpFunction*>(reinterpret_cast<void*>(SystemFunction("hhctrl.ocx", "HtmlHelpA")));
+  static const auto help = SystemFunction<HelpFunction>("hhctrl.ocx", "HtmlHelpA");
   if (help) help(Owner(), helpFile.c_str(), kHelpContext, static_cast<DWORD_PTR>(topic));
 }
 

@@ -14,6 +14,7 @@ class SystemPrompt : public Prompt {
   void SetOwner(HWND owner) { owner_ = owner; }
 
   int Message(const std::string& text, const std::string& title, unsigned flags) override;
+  int MessageUtf8(const std::string& text, const std::string& title, unsigned flags) override;
   std::string InputBox(const std::string& prompt, const std::string& title,
                        const std::string& defaultText) override;
   std::optional<std::string> OpenFile(const OpenFileRequest& request) override;

@@ -84,7 +84,7 @@ void CommandEditor::ApplyNameRule() {
 
 void CommandEditor::Save() {
   EditorInput input = ReadInput();
-  const bool valid = ValidateInput(input, mode_, oldName_, list_.UserCommandRows(), prompt_);
+  const bool valid = ValidateInput(input, mode_, oldName_, list_.UserCommandRows(), list_.ShadowingPrograms(), prompt_);
   SetItemText(IDC_EDITOR_PATH, input.path);  // the folder rule's "\" stays either way
   if (!valid) return;
   const StoreContext store{programFolder_, mainWindow_, prompt_};

@@ -4,22 +4,12 @@
 
 #include <string>
 
-#include "store/command_table.h"
+#include "ui/common/command_list_owner.h"
 #include "ui/common/dialog_base.h"
 #include "ui/common/prompt.h"
 #include "ui/editor/command_input.h"
 
 namespace quillet {
-
-// What the editor needs of the window that owns the user command list.
-class CommandListOwner {
- public:
-  virtual ~CommandListOwner() = default;
-  virtual UserCommandList& UserCommandRows() = 0;
-  // A command was saved into the rows: redraw them, refresh the status bar, then give new rows
-  // their icons.
-  virtual void UserCommandsSaved() = 0;
-};
 
 class CommandEditor : public DialogBase {
  public:

@@ -5,10 +5,12 @@
 #include <algorithm>
 
 #include "store/app_paths_store.h"
+#include "store/command_name.h"
 #include "store/definition_store.h"
 #include "store/launcher_shortcut.h"
 #include "store/target_path.h"
 #include "store/text.h"
+#include "ui/common/replace_questions.h"
 
 namespace quillet {
 
@@ -35,22 +37,21 @@ bool ConfirmReplacing(const EditorInput& input, EditorMode mode, const std::stri
   if (mode == EditorMode::Update && SameNameIgnoringCase(name, oldName)) return true;
   if (ListsName(rows, name)) {
     // New mode asked its own question already.
-    return mode == EditorMode::New ||
-           Confirmed(prompt, "The command: '" + name + "' already exists, do you want to overwrite it?", kIconQuestion);
+    return mode == EditorMode::New || ConfirmOverwritingCommand(prompt, name, kIconQuestion);
   }
-  if (!HasAppPathsEntry(name)) return true;
-  return Confirmed(prompt,
-                   "The command: '" + name + "' is a system command, added by other applications than Quillet!\r\n"
-                   "Do you want to replace it with this command?",
-                   kIconExclamation);
+  return !HasAppPathsEntry(name) || ConfirmReplacingSystemCommand(prompt, name);
 }
 
 }  // namespace
 
 bool ValidateInput(EditorInput& input, EditorMode mode, const std::string& oldName, const UserCommandList& rows,
-                   Prompt& prompt) {
+                   const ShadowIndex& shadows, Prompt& prompt) {
   if (!HasOnlyNameCharacters(input.name)) {
     return Refuse(prompt, "You may only use A-Z and 0-9 when naming your command!", "Illegal character");
+  }
+  if (IsOwnRunWord(input.name)) {
+    prompt.Message(OwnRunWordMessage(input.name), kAppTitle, kOkOnly | kIconExclamation);
+    return false;
   }
   if (mode == EditorMode::New) {
     // Letter case is ignored: the registry and the file system would make the two names one.
@@ -69,7 +70,8 @@ bool ValidateInput(EditorInput& input, EditorMode mode, const std::string& oldNa
                                            [](const std::string& box) { return !box.empty(); });
     if (hasParameters) return Refuse(prompt, "You can\xB4t assign parameters to folders!");
   }
-  return ConfirmReplacing(input, mode, oldName, rows, prompt);
+  return ConfirmReplacing(input, mode, oldName, rows, prompt) &&
+         ConfirmShadowedName(prompt, input.name, shadows.Find(input.name));
 }
 
 bool SaveCommand(const StoreContext& store, const EditorInput& input, EditorMode mode, const std::string& oldName,

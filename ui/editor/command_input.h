@@ -5,6 +5,7 @@
 #include <string>
 
 #include "store/command_table.h"
+#include "store/shadowing.h"
 #include "store/store_context.h"
 #include "ui/common/prompt.h"
 #include "ui/editor/editor_rules.h"
@@ -23,8 +24,9 @@ struct EditorInput {
 // Checks the input in order and tells the user of the first failure; true when it may be saved.
 // A folder path (one without any ".") gets its final "\" here even when a later check fails.
 // `oldName` is the name the command had when an update began.
+// Last it asks before a name that `shadows` holds: Windows would start another program for it.
 bool ValidateInput(EditorInput& input, EditorMode mode, const std::string& oldName, const UserCommandList& rows,
-                   Prompt& prompt);
+                   const ShadowIndex& shadows, Prompt& prompt);
 
 // Saves checked input. The launcher shortcut is requested first; when that cannot be done the
 // user has been told, nothing else is written and the result is false. Then the App Paths entry,

@@ -1,11 +1,10 @@
 #include "ui/main/command_icons.h"
 
-#include <algorithm>
-#include <cctype>
 
 #include "resources/resource_ids.h"
 #include "store/file_types.h"
 #include "store/shell_functions.h"
+#include "store/text.h"
 
 namespace quillet {
 
@@ -13,17 +12,9 @@ namespace {
 
 constexpr COLORREF kMaskColour = RGB(192, 192, 192);
 
-std::string Lowered(std::string text) {
-  std::transform(text.begin(), text.end(), text.begin(),
-                 [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-  return text;
-}
-
 // The small icon of a program file; null when it has none or cannot be read.
 ScopedIcon ExtractSmallIcon(const std::string& path) {
-  using ExtractFunction = UINT WINAPI(LPCSTR, int, HICON*, HICON*, UINT);
-  const auto extract =
-      reinterpret_cast<ExtractFunction*>(reinterpret_cast<void*>(SystemFunction("shell32.dll", "ExtractIconExA")));
+  const auto extract = SystemFunction<decltype(ExtractIconExA)>("shell32.dll", "ExtractIconExA");
   HICON small = nullptr;
   if (!extract || extract(path.c_str(), 0, nullptr, &small, 1) == 0) return {};
   return ScopedIcon(small);
@@ -42,7 +33,7 @@ CommandIcons::CommandIcons()
 }
 
 int CommandIcons::ProgramIcon(const std::string& path) {
-  const std::string key = Lowered(path);
+  const std::string key = LowerAscii(path);
   if (const auto known = programIcons_.find(key); known != programIcons_.end()) return known->second;
   const ScopedIcon icon = ExtractSmallIcon(path);
   const int position = icon ? ImageList_AddIcon(images_.Get(), icon.Get()) + 1 : EmptyIcon();

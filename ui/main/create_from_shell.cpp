@@ -4,11 +4,14 @@
 #include "store/command_record.h"
 #include "store/definition_store.h"
 #include "store/launcher_shortcut.h"
+#include "store/shadowing.h"
 #include "store/target_path.h"
+#include "ui/common/replace_questions.h"
 
 namespace quillet {
 
 bool CreateFromShell(const StoreContext& store, const std::string& sName, std::string sPath) {
+  if (!ConfirmShadowedName(store.notifier, sName, ShadowIndex(SystemSearchOrder()).Find(sName))) return true;
   sPath = ApplyFolderRule(sPath);
   const std::string folder = GetFolderOfPath(sPath);
   if (!CreateShortcutLNKFile(store, sName, sPath, "", folder, kWindowNormal)) {

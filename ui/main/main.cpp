@@ -7,6 +7,7 @@
 #include "store/program_folder.h"
 #include "ui/common/dialog_base.h"
 #include "ui/common/system_prompt.h"
+#include "ui/common/wide_text.h"
 #include "ui/main/first_run.h"
 #include "ui/main/main_window.h"
 #include "ui/main/start_arguments.h"
@@ -17,10 +18,13 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
   // A command-line verb ends without ever showing the main window, so the window is made only
   // once start-up has decided to show it: the verbs start faster, and their messages and the
   // scripts they start have no window to belong to.
+  // The command line is read wide: its ANSI form would already have turned characters that the
+  // code page lacks into '?', and start-up must see them to refuse them.
   SystemPrompt prompt;
   const std::string programFolder = ProgramFolder();
-  const StartOutcome outcome = RunStartup(StoreContext{programFolder, nullptr, prompt}, prompt,
-                                          ArgumentTextOf(GetCommandLineA()), StartupSettings{kUserSettingsKey});
+  const StartOutcome outcome =
+      RunStartup(StoreContext{programFolder, nullptr, prompt}, prompt, ArgumentTextOf(Utf8FromWide(GetCommandLineW())),
+                 StartupSettings{kUserSettingsKey});
   if (outcome == StartOutcome::EndProgram) return 0;
 
   MainWindow window(programFolder, prompt);

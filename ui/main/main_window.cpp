@@ -8,6 +8,7 @@
 #include "store/launcher_shortcut.h"
 #include "store/shell_functions.h"
 #include "store/store_paths.h"
+#include "ui/import/import_wizard.h"
 #include "ui/common/twips.h"
 #include "ui/main/main_layout.h"
 #include "ui/main/main_menu.h"
@@ -168,6 +169,7 @@ void MainWindow::FinishNormalStart() {
   ShowWindow(Handle(), SW_SHOW);
   UpdateWindow(Handle());
   const StoreContext store = Store();
+  shadows_ = ShadowIndex(SystemSearchOrder());
   LoadDefinitionFiles(store, userCommands_);
   ShowRows();
   RefreshStatusBar();
@@ -228,6 +230,13 @@ void MainWindow::OpenNewCommand() {
   editor.ShowModal(Handle());
 }
 
+void MainWindow::OpenImportWizard(ImportSource source) {
+  if (!IsWindowVisible(Control(kUserListId))) return;  // not while the system commands are shown
+  CommandListOwner& list = *this;
+  ImportWizard wizard(programFolder_, Handle(), prompt_, list, source);
+  wizard.ShowModal(Handle());
+}
+
 void MainWindow::OpenCommandForUpdate() {
   const std::optional<std::size_t> row = Selected(kUserListId);
   if (!row || *row >= userCommands_.size()) return;
@@ -268,6 +277,15 @@ void MainWindow::OnCommand(int id) {
     case kMenuAddCommand:
       OpenNewCommand();
       break;
+    case kMenuImportDesktop:
+      OpenImportWizard(ImportSource::Desktop);
+      break;
+    case kMenuImportStartMenu:
+      OpenImportWizard(ImportSource::StartMenu);
+      break;
+    case kMenuImportFavorites:
+      OpenImportWizard(ImportSource::Favorites);
+      break;
     case kRemoveButtonId:
     case kMenuRemoveCommand:
       RemoveCommand();
@@ -285,7 +303,7 @@ void MainWindow::OnCommand(int id) {
     case kMenuAbout:
       ShowAbout(Handle(), shell_);
       break;
-    default:  // the import wizards come later
+    default:
       break;
   }
 }

@@ -16,6 +16,7 @@
 #include "ui/common/shell_launcher.h"
 #include "ui/common/window_base.h"
 #include "ui/editor/command_editor.h"
+#include "ui/import/import_rules.h"
 #include "ui/main/action_popup.h"
 #include "ui/main/command_icons.h"
 
@@ -74,7 +75,9 @@ class MainWindow : public WindowBase, private CommandListOwner {
   StoreContext Store() const { return {programFolder_, Handle(), prompt_}; }
   UserCommandList& UserCommandRows() override { return userCommands_; }
   void UserCommandsSaved() override;
+  const ShadowIndex& ShadowingPrograms() const override { return shadows_; }
   void OpenNewCommand();
+  void OpenImportWizard(ImportSource source);
   void OnPopupItem(ActionPopup::Item item);
   void OpenPopup(POINT mouseInList);
   void CreateControls();
@@ -102,6 +105,7 @@ class MainWindow : public WindowBase, private CommandListOwner {
   ScopedAccelerators shortcuts_;
   ScopedFont font_;
   std::array<StatusPanel, 3> status_;
+  ShadowIndex shadows_;                    // programs Windows finds before App Paths
   std::unique_ptr<CommandEditor> editor_;  // frmNewCommand
   ActionPopup popup_;                      // frmMnuEdit
   // The outer size, in twips, at the end of the last layout pass: sizes below the minimum go

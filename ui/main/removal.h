@@ -1,8 +1,9 @@
 #pragma once
-// Removing the selected command of the visible list, after asking.
+// Removing a command: the selected one of the visible list, or one named by the remove verb.
 
 #include <cstddef>
 #include <optional>
+#include <string>
 
 #include "store/command_table.h"
 #include "store/store_context.h"
@@ -20,6 +21,11 @@ enum class RemovalResult {
 RemovalResult RemoveSelectedCommand(const StoreContext& store, Prompt& prompt, bool userListVisible,
                                     UserCommandList& userCommands, std::optional<std::size_t> selectedUser,
                                     SystemCommandList& systemCommands, std::optional<std::size_t> selectedSystem);
+
+// The remove verb. A user command (one with a definition file) or the launcher shortcut left of
+// one goes at once; another program's App Paths entry only after the main window's question
+// about system commands; a name under which nothing is stored is reported and nothing changes.
+void RemoveNamedCommand(const StoreContext& store, Prompt& prompt, const std::string& name);
 
 // Empties the system list and reads it again from App Paths, leaving out the user commands.
 void RebuildSystemList(const StoreContext& store, const UserCommandList& userCommands,

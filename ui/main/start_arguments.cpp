@@ -1,5 +1,7 @@
 #include "ui/main/start_arguments.h"
 
+#include <utility>
+
 #include "store/text.h"
 
 namespace quillet {
@@ -7,6 +9,15 @@ namespace quillet {
 namespace {
 // The C runtime counts every control character as a blank here.
 bool IsBlank(char c) { return static_cast<unsigned char>(c) <= ' '; }
+
+bool IsDrivePath(std::string_view text) { return text.size() >= 2 && text[1] == ':'; }
+
+// Windows paths never hold double quotes, so one pair around the whole path is only how a path
+// with blanks was typed or handed over; kept, it would make a command that cannot start.
+std::string WithoutEnclosingQuotes(std::string path) {
+  if (path.size() > 2 && path.front() == '"' && path.back() == '"') return path.substr(1, path.size() - 2);
+  return path;
+}
 }  // namespace
 
 std::string ArgumentTextOf(std::string_view commandLine) {
@@ -23,14 +34,16 @@ std::string ArgumentTextOf(std::string_view commandLine) {
 StartRequest ParseArgumentText(const std::string& argumentText) {
   if (argumentText.empty()) return {};
   if (argumentText == "?") return {StartVerb::SyntaxHelp, {}, {}};
-  if (argumentText.size() >= 2 && argumentText[1] == ':') {
-    return {StartVerb::ExplorerPath, {}, argumentText};
+  const std::string_view text = argumentText;
+  if (IsDrivePath(text) || (text.front() == '"' && IsDrivePath(text.substr(1)))) {
+    return {StartVerb::ExplorerPath, {}, WithoutEnclosingQuotes(argumentText)};
   }
   const auto space = argumentText.find(' ');
   StartRequest request;
   request.name = TrimSpaces(std::string_view(argumentText).substr(0, space));
   if (space != std::string::npos) request.path = TrimSpaces(std::string_view(argumentText).substr(space + 1));
   request.verb = request.path.empty() ? StartVerb::Remove : StartVerb::Create;
+  request.path = WithoutEnclosingQuotes(std::move(request.path));
   return request;
 }
 

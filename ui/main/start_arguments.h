@@ -7,7 +7,8 @@
 namespace quillet {
 
 // The argument text of a whole command line: what follows the program's own name (quoted or not)
-// and the blanks after it, as WinMain's lpCmdLine gives it. Trailing blanks are kept.
+// and the blanks after it, as WinMain's lpCmdLine gives it. Trailing blanks are kept. ANSI or
+// UTF-8 alike: only ASCII characters end the name.
 std::string ArgumentTextOf(std::string_view commandLine);
 
 enum class StartVerb {
@@ -21,9 +22,12 @@ enum class StartVerb {
 struct StartRequest {
   StartVerb verb = StartVerb::Normal;
   std::string name;  // Remove and Create: the first word, trimmed
-  std::string path;  // ExplorerPath: the whole argument text, untrimmed; Create: the rest, trimmed
+  // ExplorerPath: the whole argument text, untrimmed; Create: the rest, trimmed. Either loses
+  // one pair of double quotes around it.
+  std::string path;
 };
 
+// Looks at ASCII characters only (blanks, '?', ':', '"'), so the text may be ANSI or UTF-8.
 StartRequest ParseArgumentText(const std::string& argumentText);
 
 }  // namespace quillet

@@ -3,14 +3,17 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <optional>
+#include <utility>
 
-#include "store/app_paths_store.h"
 #include "store/command_name.h"
 #include "store/companion_scripts.h"
 #include "store/store_paths.h"
 #include "store/text.h"
+#include "ui/common/wide_text.h"
 #include "ui/main/create_from_shell.h"
 #include "ui/main/first_run.h"
+#include "ui/main/removal.h"
 #include "ui/main/start_arguments.h"
 
 namespace quillet {
@@ -32,10 +35,30 @@ void AskFirstStartQuestion(const StoreContext& store, Prompt& prompt) {
   }
 }
 
-// Refuses a name that cannot safely become file and subkey names; true when it is usable.
+// Refuses a name that cannot safely become file and subkey names, and Quillet's own Run words;
+// true when the name is usable.
 bool AcceptName(Prompt& prompt, const std::string& name) {
-  if (IsSafeCommandName(name)) return true;
-  prompt.Message(UnsafeNameMessage(name), kAppTitle, kOkOnly | kIconExclamation);
+  const bool ownWord = IsOwnRunWord(name);
+  if (!ownWord && IsSafeCommandName(name)) return true;
+  prompt.Message(ownWord ? OwnRunWordMessage(name) : UnsafeNameMessage(name), kAppTitle,
+                 kOkOnly | kIconExclamation);
+  return false;
+}
+
+// Puts a UTF-8 text of the request into the ANSI code page that the store writes. A character
+// that code page lacks would be stored as something else, a '?' or a look-alike, so the text is
+// refused, shown as it was typed; false then.
+bool ToCodePage(Prompt& prompt, std::string& text, const char* what) {
+  std::optional<std::string> ansi = AnsiFromUtf8(text);
+  if (ansi) {
+    text = std::move(*ansi);
+    return true;
+  }
+  prompt.MessageUtf8(std::string("The ") + what + " '" + text +
+                         "' cannot be used: some of its characters do not exist in the code page of the "
+                         "system's language for non-Unicode programs, in which Quillet stores its commands."
+                         "\r\nNothing was changed.",
+                     kAppTitle, kOkOnly | kIconExclamation);
   return false;
 }
 
@@ -66,7 +89,10 @@ StartOutcome RunStartup(const StoreContext& store, Prompt& prompt, const std::st
   if (MarkFirstStart(settings.userKey)) AskFirstStartQuestion(store, prompt);
   CreateCmdsFolder(store.programFolder);
 
-  const StartRequest request = ParseArgumentText(argumentText);
+  StartRequest request = ParseArgumentText(argumentText);
+  if (!ToCodePage(prompt, request.name, "command name") || !ToCodePage(prompt, request.path, "path")) {
+    return StartOutcome::EndProgram;
+  }
   switch (request.verb) {
     case StartVerb::Normal:
       return StartOutcome::NormalStart;
@@ -76,9 +102,7 @@ StartOutcome RunStartup(const StoreContext& store, Prompt& prompt, const std::st
     case StartVerb::ExplorerPath:
       return CreateFromExplorerPath(store, prompt, request.path);
     case StartVerb::Remove:
-      if (!AcceptName(prompt, request.name)) return StartOutcome::EndProgram;
-      DeleteCommand(store, request.name);
-      prompt.Message("The command: ' " + request.name + " ' was removed.", kAppTitle, kOkOnly);
+      if (AcceptName(prompt, request.name)) RemoveNamedCommand(store, prompt, request.name);
       return StartOutcome::EndProgram;
     case StartVerb::Create:
       if (!AcceptName(prompt, request.name)) return StartOutcome::EndProgram;

@@ -23,6 +23,8 @@ struct StartupSettings {
 void CreateCmdsFolder(const std::string& programFolder);
 
 // `store.notifier` must be `prompt`: every message of start-up goes through the one seam.
+// `argumentText` is UTF-8, as the system hands it over; a name or path that the ANSI code page
+// of the store cannot hold is refused.
 StartOutcome RunStartup(const StoreContext& store, Prompt& prompt, const std::string& argumentText,
                         const StartupSettings& settings);
 

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include "tests/support/recording_list.h"
 #include "tests/support/recording_prompt.h"
 #include "tests/support/registry_sandbox.h"
 #include "tests/support/temp_program_folder.h"
@@ -12,14 +13,6 @@
 
 namespace quillet {
 namespace {
-
-class RecordingList : public CommandListOwner {
- public:
-  UserCommandList& UserCommandRows() override { return rows; }
-  void UserCommandsSaved() override { ++saves; }
-  UserCommandList rows{{"notes", "C:\\notes.txt", "a \"x  y\" z", " 7 ", 9}};
-  int saves = 0;
-};
 
 class CommandEditorTest : public ::testing::Test {
  protected:
@@ -41,7 +34,7 @@ class CommandEditorTest : public ::testing::Test {
   testing::LocalMachineSandbox hklm;
   testing::TempProgramFolder program{testing::TempProgramFolder::Scripts::Copied};
   testing::RecordingPrompt prompt;
-  RecordingList list;
+  testing::RecordingList list{{{"notes", "C:\\notes.txt", "a \"x  y\" z", " 7 ", 9}}};
   std::unique_ptr<CommandEditor> editor;
 };
 

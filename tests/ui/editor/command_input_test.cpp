@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include "store/command_name.h"
 #include "store/definition_file.h"
 #include "store/store_paths.h"
 #include "tests/support/recording_prompt.h"
@@ -48,6 +49,7 @@ TEST_F(CommandInput, ChecksComeInOrderWithTheirMessages) {
       {{"my cmd", "C:\\a.exe", {}, "Normal"}, EditorMode::New, {},
        false, {"You may only use A-Z and 0-9 when naming your command!|Illegal character|64"}},
       {{"notes", "C:\\a.exe", {}, "Normal"}, EditorMode::New, {IDNO}, false, {overwrite}},
+      {{"clear", "C:\\a.exe", {}, "Normal"}, EditorMode::New, {}, false, {OwnRunWordMessage("clear") + "|Quillet|48"}},
       {{"notes", "", {}, "Normal"}, EditorMode::New, {IDYES}, false, {overwrite, required}},
       {{"myapp", "C:\\a.exe", {}, "Normal"}, EditorMode::New, {IDNO}, false,  // letter case ignored
        {"The command: 'myapp' already exists, do want to overwrite it?|Quillet|36"}},
@@ -64,7 +66,7 @@ TEST_F(CommandInput, ChecksComeInOrderWithTheirMessages) {
     testing::RecordingPrompt asked;
     for (int answer : c.answers) asked.AnswerButtons({answer});
     EditorInput input = c.input;
-    EXPECT_EQ(ValidateInput(input, c.mode, "MyApp", rows, asked), c.valid) << c.input.name;
+    EXPECT_EQ(ValidateInput(input, c.mode, "MyApp", rows, ShadowIndex(), asked), c.valid) << c.input.name;
     std::vector<std::string> messages;
     for (const auto& record : asked.Records()) {
       messages.push_back(record.text + "|" + record.title + "|" + std::to_string(record.flags));
@@ -73,9 +75,19 @@ TEST_F(CommandInput, ChecksComeInOrderWithTheirMessages) {
   }
 }
 
+TEST_F(CommandInput, ANameAnotherProgramShadowsIsAskedAboutLast) {
+  testing::WriteFileBytes(program.File("tool.exe"), "x");
+  const ShadowIndex shadows({{program.Path()}, {".exe"}});
+  EditorInput input{"tool", "C:\\a.exe", {}, "Normal"};
+  EXPECT_FALSE(ValidateInput(input, EditorMode::New, "", rows, shadows, prompt));
+  ASSERT_EQ(prompt.Records().size(), 1u);
+  EXPECT_EQ(prompt.Records()[0].text, ShadowedNameQuestion("tool", program.File("tool.exe")));
+  EXPECT_EQ(prompt.Records()[0].flags, 52u);
+}
+
 TEST_F(CommandInput, AFolderPathGetsItsBackslashEvenWhenRefused) {
   EditorInput input{"tools", "C:\\Tools", {"x", "", "", ""}, "Normal"};
-  EXPECT_FALSE(ValidateInput(input, EditorMode::New, "", rows, prompt));
+  EXPECT_FALSE(ValidateInput(input, EditorMode::New, "", rows, ShadowIndex(), prompt));
   EXPECT_EQ(input.path, "C:\\Tools\\");
 }
 

@@ -36,6 +36,14 @@ TEST(ParseArgumentText, ADrivePathIsTheExplorerEntryAndStaysWhole) {
   EXPECT_EQ(explorer.path, "C:\\My Files\\a b.txt ");
 }
 
+TEST(ParseArgumentText, OnePairOfQuotesAroundThePathIsDropped) {
+  EXPECT_EQ(ParseArgumentText("docs \"\"C:\\a b\"\"").path, "\"C:\\a b\"");
+  EXPECT_EQ(ParseArgumentText("docs \"C:\\a b").path, "\"C:\\a b");
+  const auto explorer = ParseArgumentText("\"C:\\My Files\\a b.txt\"");
+  EXPECT_EQ(explorer.verb, StartVerb::ExplorerPath);
+  EXPECT_EQ(explorer.path, "C:\\My Files\\a b.txt");
+}
+
 TEST(ParseArgumentText, NetworkPathsAndOneLetterNamesAreTypedArguments) {
   const auto network = ParseArgumentText("\\\\server\\share\\a b.txt");
   EXPECT_EQ(network.verb, StartVerb::Create);

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "store/command_name.h"
 #include "store/definition_file.h"
 #include "store/store_paths.h"
 #include "tests/support/recording_prompt.h"
@@ -77,7 +78,7 @@ TEST_F(Startup, QuestionMarkShowsTheSyntaxHelpAndEnds) {
   EXPECT_EQ(prompt.Records()[0].flags, 0u);
 }
 
-TEST_F(Startup, OneWordRemovesTheCommandAndSaysSoEvenWhenThereWasNone) {
+TEST_F(Startup, OneWordRemovesAUserCommandAndSaysSo) {
   Run("notes C:\\notes.txt");
   ASSERT_TRUE(FileExists(Cfg("notes")));
   EXPECT_EQ(Run("notes"), StartOutcome::EndProgram);
@@ -85,9 +86,6 @@ TEST_F(Startup, OneWordRemovesTheCommandAndSaysSoEvenWhenThereWasNone) {
   EXPECT_FALSE(FileExists(Cfg("notes")));
   EXPECT_EQ(prompt.Records().back().text, "The command: ' notes ' was removed.");
   EXPECT_EQ(prompt.Records().back().flags, 0u);
-
-  EXPECT_EQ(Run("ghost"), StartOutcome::EndProgram);
-  EXPECT_EQ(prompt.Records().back().text, "The command: ' ghost ' was removed.");
 }
 
 TEST_F(Startup, NameAndPathCreateTheCommandKeepingTheNamesCase) {
@@ -144,12 +142,13 @@ TEST_F(Startup, ExplorerPathAsksUntilANameWithoutBlanksOrCancel) {
   EXPECT_FALSE(FileExists(Cfg("my")));
 }
 
-TEST_F(Startup, ExplorerPathKeepsThePathWholeAndUntrimmed) {
-  prompt.AnswerInputs({"a/b", " docs "});
+TEST_F(Startup, ExplorerPathAsksAgainAfterARefusedNameAndKeepsThePathWhole) {
+  prompt.AnswerInputs({"a/b", "Clear", " docs "});
   EXPECT_EQ(Run("C:\\My Files "), StartOutcome::EndProgram);
-  ASSERT_EQ(prompt.Records().size(), 4u);
+  ASSERT_EQ(prompt.Records().size(), 6u);
   EXPECT_EQ(prompt.Records()[1].flags, 48u);  // "a/b" refused, asked again
-  EXPECT_EQ(prompt.Records()[3].text, "Command added...\r\n\r\nName: docs\r\nPath: C:\\My Files \\");
+  EXPECT_EQ(prompt.Records()[3].text, OwnRunWordMessage("Clear"));
+  EXPECT_EQ(prompt.Records()[5].text, "Command added...\r\n\r\nName: docs\r\nPath: C:\\My Files \\");
   EXPECT_EQ(testing::ReadFileBytes(Cfg("docs")), DefinitionFileText("docs", "C:\\My Files \\", "", 1));
 }
 

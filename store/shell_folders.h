@@ -1,0 +1,11 @@
+#pragma once
+
+#include <string>
+
+namespace quillet {
+
+// A folder of the user's "Shell Folders" key (HKCU\...\Explorer\Shell Folders), e.g. "Desktop"
+// or "Programs", as stored there; "" when the value cannot be read.
+std::string ReadShellFolder(const char* valueName);
+
+}  // namespace quillet

@@ -1,0 +1,189 @@
+#include "ui/import/import_wizard.h"
+
+#include <commctrl.h>
+
+#include <array>
+
+#include "store/shell_folders.h"
+#include "ui/import/import_wizard_ids.h"
+#include "ui/import/shortcut_files.h"
+#include "ui/import/shortcut_import.h"
+#include "ui/import/shortcut_picker.h"
+
+namespace quillet {
+
+namespace {
+
+constexpr std::array<int, 6> kStepOne{IDC_WIZARD_STEP1,  IDC_WIZARD_INTRO, IDC_WIZARD_FOLDER_LABEL,
+                                      IDC_WIZARD_FOLDER, IDC_WIZARD_BROWSE, IDC_WIZARD_NOTE};
+constexpr std::array<int, 5> kStepTwo{IDC_WIZARD_STEP2, IDC_WIZARD_LIST, IDC_WIZARD_LIST_NOTE, IDC_WIZARD_CHECK_ALL,
+                                      IDC_WIZARD_UNCHECK_ALL};
+
+struct StaticText {
+  int id;
+  const char* text;
+};
+constexpr StaticText kTexts[] = {
+    {IDC_WIZARD_INTRO, "This wizard will help you transform regular shortcuts into run-commands..."},
+    {IDC_WIZARD_NOTE,
+     "The shortcuts will remain on your computer until you manually remove them. If you decide to remove the "
+     "shortcuts, the commands will still be functional."},
+    {IDC_WIZARD_NEXT_NOTE, "Click 'Next' to see a list of available shortcuts..."},
+    {IDC_WIZARD_LIST_NOTE, "Right-click a command to rename it. The ones you check will then be imported."},
+};
+
+}  // namespace
+
+ImportWizard::ImportWizard(std::string programFolder, HWND mainWindow, Prompt& prompt, CommandListOwner& list,
+                           ImportSource source)
+    : DialogBase(IDD_IMPORT_WIZARD),
+      programFolder_(std::move(programFolder)),
+      mainWindow_(mainWindow),
+      prompt_(prompt),
+      list_(list),
+      source_(source) {}
+
+bool ImportWizard::OnInit() {
+  for (const StaticText& text : kTexts) SetItemText(text.id, text.text);
+  const std::string source = ImportSourceName(source_);
+  SetItemText(IDC_WIZARD_FOLDER_LABEL, "&" + source + " Folder:");
+  SetItemText(IDC_WIZARD_FOLDER, ReadShellFolder(ShellFolderValueName(source_)));
+  SetWindowTextA(Handle(), ("Import Wizard - " + source).c_str());
+
+  const HWND list = Item(IDC_WIZARD_LIST);
+  ListView_SetExtendedListViewStyle(list, LVS_EX_CHECKBOXES | LVS_EX_FULLROWSELECT);
+  RECT area{};
+  GetClientRect(list, &area);
+  const char* captions[] = {"Suggested Command Name", "Original Shortcut"};
+  for (int column = 0; column < 2; ++column) {
+    LVCOLUMNA design{};
+    design.mask = LVCF_TEXT | LVCF_WIDTH;
+    design.pszText = const_cast<char*>(captions[column]);
+    design.cx = column == 0 ? area.right * 2 / 5 : area.right * 3 / 5 - GetSystemMetrics(SM_CXVSCROLL);
+    ListView_InsertColumn(list, column, &design);
+  }
+  return true;
+}
+
+void ImportWizard::ShowStep(bool two) {
+  stepTwo_ = two;
+  for (int id : kStepOne) ShowWindow(Item(id), two ? SW_HIDE : SW_SHOW);
+  ShowWindow(Item(IDC_WIZARD_NEXT_NOTE), two ? SW_HIDE : SW_SHOW);
+  for (int id : kStepTwo) ShowWindow(Item(id), two ? SW_SHOW : SW_HIDE);
+  EnableWindow(Item(IDC_WIZARD_PREVIOUS), two);
+  SetItemText(IDOK, two ? "&Import Selected >" : "&Next >");
+  SetFocus(Item(two ? IDC_WIZARD_LIST : IDC_WIZARD_FOLDER));
+}
+
+void ImportWizard::Next() {
+  // The folder is taken exactly as it stands in the box.
+  const std::string importFolder = ItemText(IDC_WIZARD_FOLDER);
+  rows_.clear();
+  if (source_ == ImportSource::Desktop) {
+    for (const std::string& file : ListShortcutFiles(importFolder, ".lnk")) {
+      rows_.push_back(MakeImportRow(importFolder, file));
+    }
+    ShowStep(true);
+  } else {
+    ShowStep(true);
+    PickShortcuts(rows_, importFolder);
+  }
+  ShowRows();
+}
+
+void ImportWizard::PickShortcuts(ImportList& rows, const std::string& importFolder) {
+  ShortcutPicker picker(rows, source_, importFolder);
+  picker.ShowModal(Handle());
+}
+
+void ImportWizard::ShowRows() {
+  const HWND list = Item(IDC_WIZARD_LIST);
+  showingRows_ = true;
+  ListView_DeleteAllItems(list);
+  for (std::size_t i = 0; i < rows_.size(); ++i) {
+    LVITEMA item{};
+    item.mask = LVIF_TEXT;
+    item.iItem = static_cast<int>(i);
+    item.pszText = const_cast<char*>(rows_[i].name.c_str());
+    ListView_InsertItem(list, &item);
+    ListView_SetItemText(list, static_cast<int>(i), 1, const_cast<char*>(rows_[i].fileName.c_str()));
+    ListView_SetCheckState(list, static_cast<int>(i), rows_[i].ticked);
+  }
+  showingRows_ = false;
+  if (!rows_.empty()) ListView_SetItemState(list, 0, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
+}
+
+void ImportWizard::SetAllTicks(bool ticked) {
+  for (std::size_t i = 0; i < rows_.size(); ++i) ListView_SetCheckState(Item(IDC_WIZARD_LIST), static_cast<int>(i), ticked);
+}
+
+void ImportWizard::Import() {
+  // While the scripts run the wizard stays painted but takes no second press, and cannot close.
+  importing_ = true;
+  for (int id : {IDOK, IDCANCEL, IDC_WIZARD_PREVIOUS, IDC_WIZARD_CHECK_ALL, IDC_WIZARD_UNCHECK_ALL, IDC_WIZARD_LIST}) {
+    EnableWindow(Item(id), FALSE);
+  }
+  EnableMenuItem(GetSystemMenu(Handle(), FALSE), SC_CLOSE, MF_BYCOMMAND | MF_GRAYED);
+  ImportShortcuts({programFolder_, mainWindow_, prompt_}, prompt_, rows_, list_);
+  importing_ = false;
+  Close(IDOK);
+}
+
+bool ImportWizard::OnCommand(int id, int code, HWND control) {
+  if (importing_) return true;
+  switch (id) {
+    case IDOK:
+      if (stepTwo_) {
+        Import();
+      } else {
+        Next();
+      }
+      return true;
+    case IDC_WIZARD_PREVIOUS:
+      rows_.clear();  // Next lists afresh
+      ShowRows();
+      ShowStep(false);
+      return true;
+    case IDC_WIZARD_BROWSE:
+      if (const auto folder = prompt_.ChooseFolder()) SetItemText(IDC_WIZARD_FOLDER, *folder);
+      return true;
+    case IDC_WIZARD_CHECK_ALL:
+    case IDC_WIZARD_UNCHECK_ALL:
+      SetAllTicks(id == IDC_WIZARD_CHECK_ALL);
+      return true;
+  }
+  return DialogBase::OnCommand(id, code, control);
+}
+
+LRESULT ImportWizard::OnNotify(const NMHDR& header) {
+  if (header.idFrom != IDC_WIZARD_LIST) return 0;
+  const HWND list = header.hwndFrom;
+  switch (header.code) {
+    case LVN_ITEMCHANGED: {
+      const auto& change = reinterpret_cast<const NMLISTVIEW&>(header);
+      const auto row = static_cast<std::size_t>(change.iItem);
+      if (!showingRows_ && (change.uChanged & LVIF_STATE) && row < rows_.size()) {
+        rows_[row].ticked = ListView_GetCheckState(list, change.iItem) != 0;
+      }
+      return 0;
+    }
+    case NM_RCLICK: {
+      // A right-click renames the selected row in place.
+      const int selected = ListView_GetNextItem(list, -1, LVNI_SELECTED);
+      if (selected >= 0) {
+        SetFocus(list);
+        ListView_EditLabel(list, selected);
+      }
+      return 0;
+    }
+    case LVN_ENDLABELEDITA: {
+      const LVITEMA& item = reinterpret_cast<const NMLVDISPINFOA&>(header).item;
+      if (!item.pszText || item.iItem < 0 || static_cast<std::size_t>(item.iItem) >= rows_.size()) return FALSE;
+      rows_[static_cast<std::size_t>(item.iItem)].name = item.pszText;
+      return TRUE;  // keep the new text
+    }
+  }
+  return 0;
+}
+
+}  // namespace quillet

@@ -1,0 +1,50 @@
+#pragma once
+// The import wizard (frmImportWizard). Step 1 shows the folder to import from; step 2 lists its
+// shortcuts, or those collected in the shortcut picker, with suggested command names to rename,
+// tick and import.
+
+#include <string>
+
+#include "ui/common/command_list_owner.h"
+#include "ui/common/dialog_base.h"
+#include "ui/common/prompt.h"
+#include "ui/import/import_rules.h"
+
+namespace quillet {
+
+class ImportWizard : public DialogBase {
+ public:
+  ImportWizard(std::string programFolder, HWND mainWindow, Prompt& prompt, CommandListOwner& list,
+               ImportSource source);
+
+  const ImportList& Rows() const { return rows_; }
+  bool InStepTwo() const { return stepTwo_; }
+
+ protected:
+  bool OnInit() override;
+  bool OnCommand(int id, int code, HWND control) override;
+  LRESULT OnNotify(const NMHDR& header) override;
+
+  // Opens the shortcut picker on the import folder; the picker adds to the rows. Tests replace
+  // it, since the picker is modal.
+  virtual void PickShortcuts(ImportList& rows, const std::string& importFolder);
+
+ private:
+  void ShowStep(bool two);
+  void Next();
+  void ShowRows();
+  void SetAllTicks(bool ticked);
+  void Import();
+
+  std::string programFolder_;
+  HWND mainWindow_;
+  Prompt& prompt_;
+  CommandListOwner& list_;
+  ImportSource source_;
+  ImportList rows_;
+  bool stepTwo_ = false;
+  bool importing_ = false;
+  bool showingRows_ = false;  // the list's own changes while it is filled are not the user's
+};
+
+}  // namespace quillet
