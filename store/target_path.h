@@ -14,4 +14,12 @@ std::string GetFolderOfPath(const std::string& path);
 // a path holding a "." is taken for a file and kept as it is.
 std::string ApplyFolderRule(const std::string& path);
 
+// A target that names an address rather than a file: it begins with a scheme of two or more
+// characters and a colon ("http:", "mailto:", "ms-settings:"), which a drive ("C:") never has.
+bool HasAddressScheme(const std::string& target);
+
+// A target of the form "X:\...": the only kind whose existence can be told without the network
+// or a search path.
+bool IsDriveAbsolute(const std::string& target);
+
 }  // namespace quillet

@@ -5,6 +5,7 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <functional>
 #include <map>
 #include <string>
 
@@ -15,6 +16,9 @@ namespace quillet {
 
 class CommandIcons {
  public:
+  // Marks drawn over a command's icon (list-view overlay numbers).
+  enum Overlay : int { kNoOverlay = 0, kShadowedOverlay = 1, kMissingTargetOverlay = 2 };
+
   // Loads the built-in pictures from the program's resources.
   CommandIcons();
 
@@ -28,6 +32,9 @@ class CommandIcons {
  private:
   int ProgramIcon(const std::string& path);
   int EmptyIcon();
+  void AddOverlays();
+  // Adds a 16 x 16 picture drawn on the mask colour; its position, counted from 1.
+  int AddDrawn(const std::function<void(HDC)>& draw);
 
   ScopedImageList images_;
   // Rows of the same program file share one image instead of adding a copy each, and programs

@@ -120,10 +120,12 @@ void MainWindow::CreateControls() {
   }
   for (MainControl id : {kUserListId, kSystemListId}) {
     const HWND list = Control(id);
-    ListView_SetExtendedListViewStyle(list, LVS_EX_FULLROWSELECT);
+    ListView_SetExtendedListViewStyle(list, LVS_EX_FULLROWSELECT | LVS_EX_INFOTIP);
     ListView_SetBkColor(list, kListBackground);
     ListView_SetTextBkColor(list, kListBackground);
   }
+  // A user command's icon carries a mark when the command cannot work (see command_health.h).
+  ListView_SetCallbackMask(Control(kUserListId), LVIS_OVERLAYMASK);
   commandIcons_ = std::make_unique<CommandIcons>();
   ListView_SetImageList(Control(kUserListId), commandIcons_->Images(), LVSIL_SMALL);
   ListView_SetImageList(Control(kSystemListId), commandIcons_->Images(), LVSIL_SMALL);
@@ -205,6 +207,13 @@ void MainWindow::OpenHelpFile() {
 }
 
 std::optional<std::size_t> MainWindow::Selected(MainControl list) const { return SelectedRow(Control(list)); }
+
+const CommandHealth& MainWindow::HealthOf(const UserCommandRow& row) {
+  const std::string key = row.name + '\n' + row.target;
+  auto known = health_.find(key);
+  if (known == health_.end()) known = health_.emplace(key, CheckCommand(row, shadows_)).first;
+  return known->second;
+}
 
 void MainWindow::ShowRows() {
   // Keep the selection where it is; the rows behind it may have changed.
@@ -355,6 +364,10 @@ LRESULT MainWindow::OnNotify(NMHDR& header) {
       if (header.idFrom == kUserListId && row < userCommands_.size()) item.iImage = userCommands_[row].icon - 1;
       if (header.idFrom == kSystemListId) item.iImage = 0;
     }
+    if ((item.mask & LVIF_STATE) && header.idFrom == kUserListId && row < userCommands_.size()) {
+      item.state |= INDEXTOOVERLAYMASK(OverlayOf(HealthOf(userCommands_[row])));
+      item.stateMask |= LVIS_OVERLAYMASK;
+    }
     if (!(item.mask & LVIF_TEXT)) return 0;
     const std::string* text = nullptr;
     if (header.idFrom == kUserListId && row < userCommands_.size()) {
@@ -364,6 +377,15 @@ LRESULT MainWindow::OnNotify(NMHDR& header) {
       text = item.iSubItem == 0 ? &systemCommands_[row].name : &systemCommands_[row].target;
     }
     if (text) lstrcpynA(item.pszText, text->c_str(), item.cchTextMax);
+    return 0;
+  }
+  if (header.idFrom == kUserListId && header.code == LVN_GETINFOTIPA) {
+    auto& tip = reinterpret_cast<NMLVGETINFOTIPA&>(header);
+    const auto row = static_cast<std::size_t>(tip.iItem);
+    if (row < userCommands_.size() && tip.cchTextMax > 0) {
+      const std::string text = HealthTip(HealthOf(userCommands_[row]), userCommands_[row]);
+      if (!text.empty()) lstrcpynA(tip.pszText, text.c_str(), tip.cchTextMax);
+    }
     return 0;
   }
   if (header.idFrom == kMenuPaneId && header.code == NM_CLICK) SwitchCategory();

@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include <array>
+#include <map>
 #include <memory>
 #include <optional>
 #include <string>
@@ -18,6 +19,7 @@
 #include "ui/editor/command_editor.h"
 #include "ui/import/import_rules.h"
 #include "ui/main/action_popup.h"
+#include "ui/main/command_health.h"
 #include "ui/main/command_icons.h"
 
 namespace quillet {
@@ -94,6 +96,8 @@ class MainWindow : public WindowBase, private CommandListOwner {
   void SetStatus(int panel, const std::string& text, bool enabled = true);
   void DrawStatusPanel(const DRAWITEMSTRUCT& item) const;
   std::optional<std::size_t> Selected(MainControl list) const;
+  // Looked up when a row is drawn, and kept until the lists are read again.
+  const CommandHealth& HealthOf(const UserCommandRow& row);
 
   std::string programFolder_;
   Prompt& prompt_;
@@ -106,6 +110,7 @@ class MainWindow : public WindowBase, private CommandListOwner {
   ScopedFont font_;
   std::array<StatusPanel, 3> status_;
   ShadowIndex shadows_;                    // programs Windows finds before App Paths
+  std::map<std::string, CommandHealth> health_;  // by name and target
   std::unique_ptr<CommandEditor> editor_;  // frmNewCommand
   ActionPopup popup_;                      // frmMnuEdit
   // The outer size, in twips, at the end of the last layout pass: sizes below the minimum go

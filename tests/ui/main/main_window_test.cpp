@@ -264,3 +264,42 @@ TEST(MainWindowBadFiles, ListsEveryFileWhateverItHolds) {
 
 }  // namespace
 }  // namespace quillet
+
+namespace quillet {
+namespace {
+
+TEST(MainWindowHealth, MarksAndTipsSayWhyACommandCannotWork) {
+  testing::LocalMachineSandbox hklm;
+  testing::TempProgramFolder program;
+  const std::pair<const char*, const char*> commands[] = {
+      {"notepad", "C:\\windows\\notepad.exe"}, {"gone", "C:\\nowhere\\gone.txt"}, {"site", "http://example.com/"},
+      {"share", "\\\\server\\share\\a.txt"}};
+  for (const auto& [name, target] : commands) {
+    testing::WriteFileBytes(GeneratedFilePath(program.Path(), name, ".cfg"), DefinitionFileText(name, target, "", 1));
+  }
+  testing::RecordingPrompt prompt;
+  MainWindow window{program.Path(), prompt};
+  ASSERT_TRUE(window.Create());
+  window.FinishNormalStart();
+  const HWND list = window.Control(kUserListId);
+  for (int row = 0; row < ListView_GetItemCount(list); ++row) {
+    const std::string name = ListText(list, row, 0);
+    char tip[512] = {};
+    NMLVGETINFOTIPA request{{list, kUserListId, static_cast<UINT>(LVN_GETINFOTIPA)}, 0, tip, sizeof tip, row, 0, 0};
+    SendMessageA(window.Handle(), WM_NOTIFY, kUserListId, reinterpret_cast<LPARAM>(&request));
+    const UINT overlay = (ListView_GetItemState(list, row, LVIS_OVERLAYMASK) & LVIS_OVERLAYMASK) >> 8;
+    if (name == "notepad") {
+      EXPECT_EQ(overlay, 1u);
+      EXPECT_STREQ(tip, "Windows starts C:\\windows\\notepad.exe when you type 'notepad', not this command.");
+    } else if (name == "gone") {
+      EXPECT_EQ(overlay, 2u);
+      EXPECT_STREQ(tip, "Target not found: C:\\nowhere\\gone.txt");
+    } else {  // an address and a network path are never probed
+      EXPECT_EQ(overlay, 0u) << name;
+      EXPECT_STREQ(tip, "") << name;
+    }
+  }
+}
+
+}  // namespace
+}  // namespace quillet
