@@ -50,7 +50,8 @@ class Setup : public ::testing::Test {
     ASSERT_TRUE(WaitUntil([] { return !KeyExists(HKEY_LOCAL_MACHINE, kUninstallKey); }, 60000));
   }
 
-  // A normal start writes the Run-dialog verbs; the verb "create" then makes a command.
+  // A normal start writes the Run-dialog verbs; a start with a name and a path, which is what the
+  // Run word "create" does, then makes a command.
   void StartAndCreateACommand() const {
     SetFirstStartDone(true);
     const ChildProcess normal(QuoteArgument(File("quillet.exe")));
@@ -69,18 +70,16 @@ class Setup : public ::testing::Test {
   std::string File(const std::string& name) const { return folder + "\\" + name; }
 
   const std::string folder = Environment("ProgramFiles") + "\\Quillet";
-  const std::string startMenuShortcut = Environment("ProgramData") + "\\Microsoft\\Windows\\Start Menu\\Programs\\Quillet.lnk";
+  const std::string startMenuShortcut =
+      Environment("ProgramData") + "\\Microsoft\\Windows\\Start Menu\\Programs\\Quillet.lnk";
   const std::string name = UniqueName("cmd");
 };
 
 TEST_F(Setup, InstallsUninstallsAndKeepsTheCommandsUnlessToldOtherwise) {
   Install();
-  std::vector<std::string> files{"quillet.exe", "quillet.chm", "uninstall.exe"};
-  WIN32_FIND_DATAA found;
-  const ScopedFind scripts(FindFirstFileA(BuiltProgram("*.vbs").c_str(), &found));
-  ASSERT_TRUE(scripts.Valid());
-  do files.push_back(found.cFileName);
-  while (FindNextFileA(scripts.Get(), &found));
+  const std::string files[] = {"quillet.exe",        "quillet.chm",           "uninstall.exe",
+                               "cshortcut.vbs",      "cishortcut.vbs",        "cishortcutu.vbs",
+                               "addcontextmenu.vbs", "removecontextmenu.vbs", "clear.vbs"};
   for (const std::string& file : files) EXPECT_TRUE(FileExists(File(file))) << file;
   EXPECT_EQ(ReadShortcut(startMenuShortcut).value_or(ShortcutFields{}).target, File("quillet.exe"));
   const std::pair<const char*, std::string> values[] = {
@@ -92,7 +91,8 @@ TEST_F(Setup, InstallsUninstallsAndKeepsTheCommandsUnlessToldOtherwise) {
       {"UninstallString", "\"" + File("uninstall.exe") + "\""},
       {"QuietUninstallString", "\"" + File("uninstall.exe") + "\" /S"},
   };
-  for (const auto& [value, expected] : values) EXPECT_EQ(RegistryText(HKEY_LOCAL_MACHINE, kUninstallKey, value), expected);
+  for (const auto& [value, expected] : values)
+    EXPECT_EQ(RegistryText(HKEY_LOCAL_MACHINE, kUninstallKey, value), expected);
   EXPECT_GT(RegistryNumber("EstimatedSize").value_or(0), 500u);  // KB: quillet.exe alone is more
   EXPECT_EQ(RegistryNumber("NoModify"), 1u);
   EXPECT_EQ(RegistryNumber("NoRepair"), 1u);
@@ -101,7 +101,7 @@ TEST_F(Setup, InstallsUninstallsAndKeepsTheCommandsUnlessToldOtherwise) {
   ASSERT_TRUE(RunScript(folder, "addcontextmenu.vbs"));
   ASSERT_TRUE(KeyExists(HKEY_CURRENT_USER, kContextMenuEntry));
   WriteDefaultValue(HKEY_LOCAL_MACHINE, AppPathsSubkey("clear"), kForeignClear);  // another copy's verb
-  Install();  // an upgrade keeps the commands
+  Install();                                                                      // an upgrade keeps the commands
   ASSERT_TRUE(FileExists(GeneratedFilePath(folder, name, ".cfg")));
 
   Uninstall();

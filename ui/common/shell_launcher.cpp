@@ -8,7 +8,9 @@ namespace {
 constexpr int kShowRestore = 9;  // SW_RESTORE
 }
 
-ShellRequest OpenRestored(HWND owner, std::string file) { return {owner, "open", std::move(file), "", "", kShowRestore}; }
+ShellRequest OpenRestored(HWND owner, std::string file) {
+  return {owner, "open", std::move(file), "", "", kShowRestore};
+}
 
 INT_PTR SystemShellLauncher::Open(const ShellRequest& request) {
   return reinterpret_cast<INT_PTR>(ShellExecuteNow(request.owner, request.verb.c_str(), request.file.c_str(),

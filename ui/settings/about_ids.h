@@ -12,7 +12,7 @@
 #define IDC_ABOUT_LEGAL 808
 
 #define IDD_CREDITS 850
-#define IDC_CREDITS_PARTS_HEADING 851   // in place of the folder-tree control Quillet does not use
+#define IDC_CREDITS_PARTS_HEADING 851  // in place of the folder-tree control Quillet does not use
 #define IDC_CREDITS_PARTS_TEXT 852
 #define IDC_CREDITS_PARTS_AUTHOR 853
 #define IDC_CREDITS_PARTS_VERSION 854

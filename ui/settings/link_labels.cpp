@@ -72,7 +72,8 @@ std::string LinkTarget(const LinkLabel& link) {
 LinkLabels::LinkLabels(ShellLauncher& shell, std::vector<LinkLabel> links) : shell_(shell), links_(std::move(links)) {}
 
 const LinkLabel* LinkLabels::Find(int control) const {
-  const auto found = std::find_if(links_.begin(), links_.end(), [&](const LinkLabel& l) { return l.control == control; });
+  const auto found =
+      std::find_if(links_.begin(), links_.end(), [&](const LinkLabel& l) { return l.control == control; });
   return found == links_.end() ? nullptr : &*found;
 }
 
@@ -115,7 +116,7 @@ bool LinkLabels::OnMessage(HWND dialog, UINT message, WPARAM wParam, LPARAM lPar
   const auto over = reinterpret_cast<HWND>(wParam);
   if (over == dialog || GetParent(over) != dialog || !IsLink(GetDlgCtrlID(over))) return false;
   const LinkLabel* link = Find(GetDlgCtrlID(over));
-  const HCURSOR cursor = !link                         ? LoadCursorA(nullptr, MAKEINTRESOURCEA(32649))  // IDC_HAND
+  const HCURSOR cursor = !link                          ? LoadCursorA(nullptr, MAKEINTRESOURCEA(32649))  // IDC_HAND
                          : IsMailAddress(link->address) ? ProgramCursor(IDCUR_MAIL_LINK)
                                                         : ProgramCursor(IDCUR_WEB_LINK);
   SetCursor(cursor);
