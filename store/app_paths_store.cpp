@@ -58,14 +58,16 @@ void DeleteIfNormalFile(const std::string& path) {
 
 }  // namespace
 
-void CreateAppPathsKey(const StoreContext& store, const std::string& name) {
+bool WriteAppPathsKey(const StoreContext& store, const std::string& name) {
   const ScopedRegistryKey key = CreateWritableSubkey(AppPathsSubkey(name));
-  if (!key) {
-    store.notifier.Message(kRegistryErrorMessage, kAppTitle, kOkOnly | kIconCritical);
-    return;
-  }
+  if (!key) return false;
   SetText(key.Get(), nullptr, GeneratedFilePath(store.programFolder, name, ".lnk"));
   SetText(key.Get(), "Path", CmdsFolder(store.programFolder));
+  return true;
+}
+
+void CreateAppPathsKey(const StoreContext& store, const std::string& name) {
+  if (!WriteAppPathsKey(store, name)) store.notifier.Message(kRegistryErrorMessage, kAppTitle, kOkOnly | kIconCritical);
 }
 
 bool HasAppPathsEntry(const std::string& name) {

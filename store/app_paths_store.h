@@ -11,6 +11,8 @@ namespace quillet {
 // Creates or overwrites the subkey N.exe of a user command: default value = its launcher
 // shortcut, "Path" = the Cmds folder. Shows "Error creating registry key!" when it cannot.
 void CreateAppPathsKey(const StoreContext& store, const std::string& name);
+// The same without a message; false when the subkey could not be created or opened.
+bool WriteAppPathsKey(const StoreContext& store, const std::string& name);
 
 // True when App Paths holds a subkey N.exe (letter case ignored, as the registry does).
 bool HasAppPathsEntry(const std::string& name);

@@ -17,6 +17,8 @@ struct CommandRecord {
   std::string parameters;
   std::int16_t windowMode = kWindowNormal;
   CommandKind kind = CommandKind::User;
+
+  bool operator==(const CommandRecord&) const = default;
 };
 
 // A stored window-mode text other than "3" or "7" counts as Normal.

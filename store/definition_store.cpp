@@ -7,6 +7,7 @@
 #include "store/scoped_handles.h"
 #include "store/store_paths.h"
 #include "store/text.h"
+#include "store/whole_file.h"
 
 namespace quillet {
 
@@ -14,15 +15,6 @@ namespace {
 
 // Only the first five lines are ever needed; a junk file is not read past this.
 constexpr DWORD kMostBytesRead = 1 << 20;
-
-bool WriteWholeFile(const std::string& path, const std::string& bytes) {
-  ScopedFile file(CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                              FILE_ATTRIBUTE_NORMAL, nullptr));
-  if (!file) return false;
-  DWORD written = 0;
-  return WriteFile(file.Get(), bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) &&
-         written == bytes.size() && FlushFileBuffers(file.Get());
-}
 
 // The start of a file, up to its fifth line end (or kMostBytesRead bytes); nothing when it
 // cannot be opened.
@@ -45,14 +37,8 @@ std::optional<std::string> ReadFirstLines(const std::string& path) {
 bool WriteDefinitionFile(const StoreContext& store, const std::string& name, const std::string& target,
                          const std::string& parameters, std::int16_t windowMode) {
   if (!IsSafeCommandName(name)) return false;
-  const std::string path = GeneratedFilePath(store.programFolder, name, ".cfg");
-  const std::string temporary = path + ".new";
-  if (!WriteWholeFile(temporary, DefinitionFileText(name, target, parameters, windowMode)) ||
-      !MoveFileExA(temporary.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
-    DeleteFileA(temporary.c_str());
-    return false;
-  }
-  return true;
+  return ReplaceFileContents(GeneratedFilePath(store.programFolder, name, ".cfg"),
+                             DefinitionFileText(name, target, parameters, windowMode));
 }
 
 std::optional<DefinitionFields> ReadDefinitionFile(const StoreContext& store, const std::string& name) {

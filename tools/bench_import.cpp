@@ -28,7 +28,8 @@ class SilentPrompt : public quillet::Prompt {
     return Message(text, title, flags);
   }
   std::string InputBox(const std::string&, const std::string&, const std::string&) override { return {}; }
-  std::optional<std::string> OpenFile(const quillet::OpenFileRequest&) override { return {}; }
+  std::optional<std::string> OpenFile(const quillet::FileDialogRequest&) override { return {}; }
+  std::optional<std::string> SaveFile(const quillet::FileDialogRequest&) override { return {}; }
   std::optional<std::string> ChooseFolder() override { return {}; }
   void ShowHelpTopic(const std::string&, int) override {}
 };

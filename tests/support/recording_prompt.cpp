@@ -30,7 +30,7 @@ std::string RecordingPrompt::InputBox(const std::string& prompt, const std::stri
   return Next(inputs_);
 }
 
-std::optional<std::string> RecordingPrompt::OpenFile(const OpenFileRequest& request) {
+std::optional<std::string> RecordingPrompt::OpenFile(const FileDialogRequest& request) {
   fileRequests_.push_back(request);
   return Next(files_);
 }

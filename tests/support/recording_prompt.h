@@ -44,13 +44,15 @@ class RecordingPrompt : public Prompt {
   }
   std::string InputBox(const std::string& prompt, const std::string& title,
                        const std::string& defaultText) override;
-  std::optional<std::string> OpenFile(const OpenFileRequest& request) override;
+  std::optional<std::string> OpenFile(const FileDialogRequest& request) override;
+  // Answered from the same queue as OpenFile, and recorded with it.
+  std::optional<std::string> SaveFile(const FileDialogRequest& request) override { return OpenFile(request); }
   std::optional<std::string> ChooseFolder() override;
   void ShowHelpTopic(const std::string& helpFile, int topic) override;
 
   const std::vector<PromptRecord>& Records() const { return records_; }
   std::vector<std::string> Texts() const;
-  const std::vector<OpenFileRequest>& FileRequests() const { return fileRequests_; }
+  const std::vector<FileDialogRequest>& FileRequests() const { return fileRequests_; }
   int FolderRequests() const { return folderRequests_; }
   const std::vector<HelpRecord>& HelpTopics() const { return helpTopics_; }
 
@@ -60,7 +62,7 @@ class RecordingPrompt : public Prompt {
   std::deque<std::optional<std::string>> files_;
   std::deque<std::optional<std::string>> folders_;
   std::vector<PromptRecord> records_;
-  std::vector<OpenFileRequest> fileRequests_;
+  std::vector<FileDialogRequest> fileRequests_;
   int folderRequests_ = 0;
   std::vector<HelpRecord> helpTopics_;
 };

@@ -10,12 +10,13 @@
 
 namespace quillet {
 
-// A file-open dialog: the filter as "Description|pattern|Description|pattern", the 1-based
-// filter shown first, and the OPENFILENAME flags.
-struct OpenFileRequest {
+// A file dialog: the filter as "Description|pattern|Description|pattern", the 1-based filter
+// shown first, the OPENFILENAME flags, and the extension a typed name without one gets.
+struct FileDialogRequest {
   std::string filter;
   int filterIndex = 1;
   unsigned flags = 0;
+  std::string defaultExtension;
 };
 
 class Prompt : public Notifier {
@@ -27,8 +28,9 @@ class Prompt : public Notifier {
   // Asks for a line of text; returns what was typed, or "" when the user cancelled.
   virtual std::string InputBox(const std::string& prompt, const std::string& title,
                                const std::string& defaultText) = 0;
-  // The file chosen, or nothing when the dialog was cancelled.
-  virtual std::optional<std::string> OpenFile(const OpenFileRequest& request) = 0;
+  // The file chosen in a file-open or a file-save dialog, or nothing when it was cancelled.
+  virtual std::optional<std::string> OpenFile(const FileDialogRequest& request) = 0;
+  virtual std::optional<std::string> SaveFile(const FileDialogRequest& request) = 0;
   // The folder chooser: the folder chosen, as its tree shows it, or nothing on Cancel.
   virtual std::optional<std::string> ChooseFolder() = 0;
   // Opens the help file at one of its topic numbers.

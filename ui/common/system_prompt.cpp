@@ -33,10 +33,9 @@ std::string SystemPrompt::InputBox(const std::string& prompt, const std::string&
   return ShowInputBox(Owner(), prompt, title, defaultText).value_or(std::string());
 }
 
-std::optional<std::string> SystemPrompt::OpenFile(const OpenFileRequest& request) {
-  // comdlg32 is loaded only when a file is picked: most runs never need it.
-  static const auto open = SystemFunction<decltype(GetOpenFileNameA)>("comdlg32.dll", "GetOpenFileNameA");
-  if (!open) return std::nullopt;
+std::optional<std::string> SystemPrompt::FileDialog(const FileDialogRequest& request, const char* function) {
+  const auto show = SystemFunction<decltype(GetOpenFileNameA)>("comdlg32.dll", function);
+  if (!show) return std::nullopt;
   std::string filter = request.filter + "||";
   std::replace(filter.begin(), filter.end(), '|', '\0');
   char file[MAX_PATH * 4] = {};
@@ -48,8 +47,17 @@ std::optional<std::string> SystemPrompt::OpenFile(const OpenFileRequest& request
   dialog.lpstrFile = file;
   dialog.nMaxFile = sizeof file;
   dialog.Flags = request.flags;
-  if (!open(&dialog)) return std::nullopt;
+  dialog.lpstrDefExt = request.defaultExtension.empty() ? nullptr : request.defaultExtension.c_str();
+  if (!show(&dialog)) return std::nullopt;
   return std::string(file);
+}
+
+std::optional<std::string> SystemPrompt::OpenFile(const FileDialogRequest& request) {
+  return FileDialog(request, "GetOpenFileNameA");
+}
+
+std::optional<std::string> SystemPrompt::SaveFile(const FileDialogRequest& request) {
+  return FileDialog(request, "GetSaveFileNameA");
 }
 
 std::optional<std::string> SystemPrompt::ChooseFolder() {

@@ -17,12 +17,15 @@ class SystemPrompt : public Prompt {
   int MessageUtf8(const std::string& text, const std::string& title, unsigned flags) override;
   std::string InputBox(const std::string& prompt, const std::string& title,
                        const std::string& defaultText) override;
-  std::optional<std::string> OpenFile(const OpenFileRequest& request) override;
+  std::optional<std::string> OpenFile(const FileDialogRequest& request) override;
+  std::optional<std::string> SaveFile(const FileDialogRequest& request) override;
   std::optional<std::string> ChooseFolder() override;
   void ShowHelpTopic(const std::string& helpFile, int topic) override;
 
  private:
   HWND Owner() const;
+  // comdlg32 is loaded only when a file is picked: most runs never need it.
+  std::optional<std::string> FileDialog(const FileDialogRequest& request, const char* function);
   HWND owner_;
 };
 

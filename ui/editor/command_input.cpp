@@ -8,6 +8,7 @@
 #include "store/command_name.h"
 #include "store/definition_store.h"
 #include "store/launcher_shortcut.h"
+#include "store/new_command.h"
 #include "store/target_path.h"
 #include "store/text.h"
 #include "ui/common/replace_questions.h"
@@ -77,43 +78,38 @@ bool ValidateInput(EditorInput& input, EditorMode mode, const std::string& oldNa
 bool SaveCommand(const StoreContext& store, const EditorInput& input, EditorMode mode, const std::string& oldName,
                  UserCommandList& rows) {
   const std::string& name = input.name;
-  const std::string parameters = JoinParameters(input.parameters);
-  const std::int16_t windowMode = WindowModeOfBoxText(input.windowMode);
-  if (!CreateShortcutLNKFile(store, name, input.path, parameters, GetFolderOfPath(input.path), windowMode)) {
+  const CommandRecord command{name, input.path, JoinParameters(input.parameters), WindowModeOfBoxText(input.windowMode)};
+  if (mode == EditorMode::New) return SaveNewCommand(store, command, rows);
+  if (!CreateShortcutLNKFile(store, name, command.target, command.parameters, GetFolderOfPath(command.target),
+                             command.windowMode)) {
     return false;
   }
-  UserCommandRow saved{name, input.path, parameters, std::to_string(windowMode), 0};
-  if (mode == EditorMode::New) {
-    CreateAppPathsKey(store, name);
-    RemoveFromCommandList(rows, name);
-    rows.push_back(std::move(saved));
-  } else {
-    if (name != oldName) {
-      if (SameNameIgnoringCase(name, oldName)) {
-        // Only the case changes: the old name's files are this command's files, and the script
-        // may already have rewritten its shortcut; only the registry entry takes the new case.
-        DeleteAppPathsKey(oldName);
-      } else {
-        DeleteCommand(store, oldName);
-        // A command of the new name that the user agreed to overwrite leaves the list.
-        rows.erase(std::remove_if(rows.begin(), rows.end(),
-                                  [&](const UserCommandRow& row) {
-                                    return SameNameIgnoringCase(row.name, name) && row.name != oldName;
-                                  }),
-                   rows.end());
-      }
-      CreateAppPathsKey(store, name);
-    }
-    const auto edited =
-        std::find_if(rows.begin(), rows.end(), [&](const UserCommandRow& row) { return row.name == oldName; });
-    if (edited == rows.end()) {
-      rows.push_back(std::move(saved));  // the row went while the editor was open
+  if (name != oldName) {
+    if (SameNameIgnoringCase(name, oldName)) {
+      // Only the case changes: the old name's files are this command's files, and the script
+      // may already have rewritten its shortcut; only the registry entry takes the new case.
+      DeleteAppPathsKey(oldName);
     } else {
-      saved.icon = edited->icon;
-      *edited = std::move(saved);
+      DeleteCommand(store, oldName);
+      // A command of the new name that the user agreed to overwrite leaves the list.
+      rows.erase(std::remove_if(rows.begin(), rows.end(),
+                                [&](const UserCommandRow& row) {
+                                  return SameNameIgnoringCase(row.name, name) && row.name != oldName;
+                                }),
+                 rows.end());
     }
+    CreateAppPathsKey(store, name);
   }
-  WriteDefinitionFile(store, name, input.path, parameters, windowMode);
+  UserCommandRow saved{name, command.target, command.parameters, std::to_string(command.windowMode), 0};
+  const auto edited =
+      std::find_if(rows.begin(), rows.end(), [&](const UserCommandRow& row) { return row.name == oldName; });
+  if (edited == rows.end()) {
+    rows.push_back(std::move(saved));  // the row went while the editor was open
+  } else {
+    saved.icon = edited->icon;
+    *edited = std::move(saved);
+  }
+  WriteDefinitionFile(store, name, command.target, command.parameters, command.windowMode);
   return true;
 }
 

@@ -1,9 +1,6 @@
 #include "ui/main/create_from_shell.h"
 
-#include "store/app_paths_store.h"
-#include "store/command_record.h"
-#include "store/definition_store.h"
-#include "store/launcher_shortcut.h"
+#include "store/new_command.h"
 #include "store/shadowing.h"
 #include "store/target_path.h"
 #include "ui/common/replace_questions.h"
@@ -13,13 +10,11 @@ namespace quillet {
 bool CreateFromShell(const StoreContext& store, const std::string& sName, std::string sPath) {
   if (!ConfirmShadowedName(store.notifier, sName, ShadowIndex(SystemSearchOrder()).Find(sName))) return true;
   sPath = ApplyFolderRule(sPath);
-  const std::string folder = GetFolderOfPath(sPath);
-  if (!CreateShortcutLNKFile(store, sName, sPath, "", folder, kWindowNormal)) {
+  UserCommandList unlisted;  // no list is shown: the program ends once the command is made
+  if (!SaveNewCommand(store, {sName, sPath, "", kWindowNormal}, unlisted)) {
     store.notifier.Message("CreateShortcutLNKFile=false", kAppTitle, kOkOnly);
     return false;
   }
-  CreateAppPathsKey(store, sName);
-  WriteDefinitionFile(store, sName, sPath, "", kWindowNormal);
   store.notifier.Message("Command added...\r\n\r\nName: " + sName + "\r\nPath: " + sPath, kAppTitle, kOkOnly);
   return true;
 }

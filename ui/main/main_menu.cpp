@@ -20,6 +20,8 @@ HMENU CreateMainMenu() {
   const HMENU file = CreatePopupMenu();
   Append(file, kMenuAddCommand, "&Add Command\tCtrl+A");
   Append(file, kMenuRemoveCommand, "&Remove Command\tCtrl+R");
+  Append(file, kMenuExport, "Ex&port Commands...");
+  Append(file, kMenuRestore, "Res&tore Commands...");
   AppendSeparator(file);
   Append(file, kMenuExit, "&Exit");
 
@@ -35,6 +37,7 @@ HMENU CreateMainMenu() {
   info.fMask = MIIM_ID;
   info.wID = kMenuImport;
   SetMenuItemInfoA(tools, 0, TRUE, &info);
+  Append(tools, kMenuRepair, "Re&pair Commands");
   AppendSeparator(tools);
   Append(tools, kMenuSettings, "&Settings...");
 

@@ -16,6 +16,9 @@ enum MainMenuItem : int {
   kMenuSettings,          // mnuSettings
   kMenuHelp,              // mnuHelp2
   kMenuAbout,             // mnuAbout
+  kMenuExport,            // File > Export Commands...
+  kMenuRestore,           // File > Restore Commands...
+  kMenuRepair,            // Tools > Repair Commands
 };
 
 // File, Tools and Help, with their items in order.

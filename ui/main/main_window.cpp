@@ -7,10 +7,12 @@
 #include "store/definition_store.h"
 #include "store/launcher_shortcut.h"
 #include "store/shell_functions.h"
+#include "store/repair.h"
 #include "store/store_paths.h"
 #include "ui/import/import_wizard.h"
 #include "ui/common/twips.h"
 #include "ui/main/main_layout.h"
+#include "ui/main/command_transfer.h"
 #include "ui/main/main_menu.h"
 #include "ui/main/removal.h"
 #include "ui/settings/about_box.h"
@@ -295,6 +297,18 @@ void MainWindow::OnCommand(int id) {
     case kMenuImportFavorites:
       OpenImportWizard(ImportSource::Favorites);
       break;
+    case kMenuExport:
+      ExportCommands(prompt_, userCommands_);
+      break;
+    case kMenuRestore:
+      if (IsWindowVisible(Control(kUserListId))) RestoreCommands(Store(), prompt_, *this);
+      break;
+    case kMenuRepair: {
+      const RepairResult repaired = RepairCommands(Store());
+      prompt_.Message(RepairMessage(repaired), kAppTitle,
+                      kOkOnly | (repaired.failed.empty() ? kIconInformation : kIconExclamation));
+      break;
+    }
     case kRemoveButtonId:
     case kMenuRemoveCommand:
       RemoveCommand();

@@ -66,6 +66,7 @@ void MainWindow::SwitchCategory() {
   EnableWindow(Control(kAddButtonId), user);
   EnableMenuItemById(menu, kMenuAddCommand, user);
   EnableMenuItemById(menu, kMenuImport, user);
+  EnableMenuItemById(menu, kMenuRestore, user);
   if (user) {
     ShowWindow(Control(kUserListId), SW_SHOW);
     ShowWindow(Control(kSystemListId), SW_HIDE);

@@ -114,12 +114,15 @@ TEST_F(MainWindowTest, MenuBarHasItsItemsInOrder) {
   const HMENU file = GetSubMenu(bar, 0);
   EXPECT_EQ(MenuText(file, 0), "&Add Command\tCtrl+A");
   EXPECT_EQ(MenuText(file, 1), "&Remove Command\tCtrl+R");
-  EXPECT_EQ(GetMenuItemID(file, 2), 0u);  // separator
-  EXPECT_EQ(MenuText(file, 3), "&Exit");
+  EXPECT_EQ(MenuText(file, 2), "Ex&port Commands...");
+  EXPECT_EQ(MenuText(file, 3), "Res&tore Commands...");
+  EXPECT_EQ(GetMenuItemID(file, 4), 0u);  // separator
+  EXPECT_EQ(MenuText(file, 5), "&Exit");
   const HMENU tools = GetSubMenu(bar, 1);
   EXPECT_EQ(MenuText(tools, 0), "Import Wizards");
   EXPECT_EQ(MenuText(GetSubMenu(tools, 0), 2), "Favorites");
-  EXPECT_EQ(MenuText(tools, 2), "&Settings...");
+  EXPECT_EQ(MenuText(tools, 1), "Re&pair Commands");
+  EXPECT_EQ(MenuText(tools, 3), "&Settings...");
   const HMENU help = GetSubMenu(bar, 2);
   EXPECT_EQ(MenuText(help, 0), "&Help\tF1");
   EXPECT_EQ(MenuText(help, 2), "A&bout...");

@@ -1,0 +1,41 @@
+#pragma once
+// The file that File > Export Commands writes and File > Restore Commands reads: every user
+// command in plain text, in the code page of the system like the definition files.
+//
+//   Quillet command list, version 1
+//   Commands: 2
+//
+//   Name: notes
+//   Target: C:\Notes\todo.txt
+//   Parameters:
+//   Window mode: 1
+//
+//   Name: site
+//   ...
+//
+// Every line ends in CR LF. A value is every byte after the ": " (or after the ":" when it is
+// empty) up to the line end, so blanks and quotes come back exactly; names, targets and
+// parameters cannot hold a line end, since the definition files cannot. The window mode is 1
+// (normal), 3 (maximized) or 7 (minimized). The count makes a file cut short at a command's end
+// tell itself from a whole one.
+
+#include <string>
+#include <string_view>
+#include <variant>
+#include <vector>
+
+#include "store/command_record.h"
+
+namespace quillet {
+
+std::string CommandListText(const std::vector<CommandRecord>& commands);
+
+struct CommandListError {
+  std::size_t line;    // counted from 1
+  std::string reason;  // what is wrong there
+};
+
+// The commands of a whole, well-formed file, or what is wrong with it and where.
+std::variant<std::vector<CommandRecord>, CommandListError> ParseCommandList(std::string_view text);
+
+}  // namespace quillet

@@ -1,0 +1,57 @@
+#include "store/command_list_file.h"
+
+#include <gtest/gtest.h>
+
+namespace quillet {
+namespace {
+
+const std::vector<CommandRecord> kCommands{
+    {"notes", "C:\\Caf\xE9\\todo list.txt", "", 1},
+    {"launch", " C:\\Program Files\\a.exe ", "\"C:\\My  Files\\a.txt\"  -x   y ; z: w", 3},
+    {"site", "http://example.com/?q=1", "", 7},
+};
+
+TEST(CommandListFile, EveryByteComesBack) {
+  const std::string text = CommandListText(kCommands);
+  EXPECT_EQ(text.substr(0, 46), "Quillet command list, version 1\r\nCommands: 3\r\n");
+  const auto parsed = ParseCommandList(text);
+  ASSERT_TRUE(std::holds_alternative<std::vector<CommandRecord>>(parsed));
+  EXPECT_EQ(std::get<std::vector<CommandRecord>>(parsed), kCommands);
+  EXPECT_EQ(std::get<std::vector<CommandRecord>>(ParseCommandList(CommandListText({}))).size(), 0u);
+}
+
+TEST(CommandListFile, ABrokenFileNamesItsLine) {
+  const std::string whole = CommandListText(kCommands);
+  const auto replaced = [&](std::string_view from, std::string_view to) {
+    std::string text = whole;
+    return text.replace(text.find(from), from.size(), to);
+  };
+  const struct {
+    std::string text;
+    std::size_t line;
+    const char* reason;
+  } cases[] = {
+      {"", 1, "not a list of Quillet commands"},
+      {"Some notes\r\n", 1, "not a list of Quillet commands"},
+      {replaced("version 1", "version 2"), 1, "version 2"},
+      {replaced("Commands: 3", "Commands: three"), 2, "number of commands"},
+      {whole.substr(0, whole.size() - 2), 17, "cut short"},          // the last line end is missing
+      {whole.substr(0, whole.rfind("\r\n\r\n") + 2), 13, "ends before its last command"},
+      {whole.substr(0, whole.rfind("Window mode")), 17, "middle of a command"},
+      {whole + "\r\n", 18, "goes on after the 3 commands"},
+      {replaced("Target: C:\\Caf", "Path: C:\\Caf"), 5, "\"Target:\" was expected"},
+      {replaced("Window mode: 3", "Window mode: 2"), 12, "1, 3 or 7"},
+      {replaced("Name: site", "Name: a\\b"), 14, "'a\\b' cannot be the name"},
+      {replaced("Name: notes", "Name: Quillet"), 4, "'Quillet' cannot be the name"},
+  };
+  for (const auto& c : cases) {
+    const auto parsed = ParseCommandList(c.text);
+    ASSERT_TRUE(std::holds_alternative<CommandListError>(parsed)) << c.reason;
+    const auto& error = std::get<CommandListError>(parsed);
+    EXPECT_EQ(error.line, c.line) << c.reason;
+    EXPECT_NE(error.reason.find(c.reason), std::string::npos) << error.reason;
+  }
+}
+
+}  // namespace
+}  // namespace quillet

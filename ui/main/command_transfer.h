@@ -1,0 +1,20 @@
+#pragma once
+// File > Export Commands... and File > Restore Commands...: every user command into one file
+// (store/command_list_file.h), and the commands of such a file made again, on this machine or
+// another.
+
+#include "store/store_context.h"
+#include "ui/common/command_list_owner.h"
+#include "ui/common/prompt.h"
+
+namespace quillet {
+
+// Asks for a file and writes every row into it.
+void ExportCommands(Prompt& prompt, const UserCommandList& rows);
+
+// Asks for a file and makes each of its commands as a save does, asking before one replaces a
+// command of the user's, another program's entry, or a name another program shadows. A file that
+// is not whole and well-formed is reported with its line, and nothing of it is made.
+void RestoreCommands(const StoreContext& store, Prompt& prompt, CommandListOwner& list);
+
+}  // namespace quillet
