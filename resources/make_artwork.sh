@@ -11,6 +11,9 @@
 #                                 half opaque become exactly 192,192,192 and no other pixel is that colour.
 #   category_user.ico, category_system.ico, help.ico   16, 24, 32, 48: 32-bit with alpha.
 #   quillet.ico                   the application icon: 16, 24, 32, 48 and 256 (PNG-compressed).
+#   arrow.ico                     the small arrow beside "Thanks to" in the About box: 16, 24, 32.
+#   link_web.cur, link_mail.cur   the pointers over web and mail links: 32x32 with alpha, an arrow whose tip is
+#                                 the hot spot (0,0) and a globe or an envelope beside its tail.
 #   CREDITS.md                    where each picture came from, and the licence.
 # The theme ships hand-drawn PNGs at 16, 22 (24 is the 22 drawing with a 1-pixel border) and 32, and
 # SVGs drawn on a 48x48 canvas: each size is taken from its own drawing; only 48 and 256 are rendered.
@@ -172,9 +175,33 @@ make_ico "$out/category_user.ico"   places/user-home        16 24 32 48
 make_ico "$out/category_system.ico" devices/computer        16 24 32 48
 make_ico "$out/help.ico"            apps/help-browser       16 24 32 48
 make_ico "$out/quillet.ico"         apps/utilities-terminal 16 24 32 48 256
+make_ico "$out/arrow.ico"           actions/go-next         16 24 32
 
 # ---------------------------------------------------------------------------------------------------------
-# 5. CREDITS.md
+# 5. The link pointers: a white arrow outlined in black (drawn here, without smoothing, as pointers are) with a
+# 16x16 theme icon beside its tail.
+cursors=(
+  "link_web|categories/applications-internet"
+  "link_mail|apps/internet-mail"
+)
+make_cursor() { # out.cur icon-name
+  im -size 32x32 xc:none +antialias -fill white -stroke black -strokewidth 1 \
+     -draw 'polygon 0,0 0,17 4,13 7,19 9,18 6,12 11,12' \
+     "$(src 16 "$2")" -geometry +12+14 -composite "${clean[@]}" "$(png_out "$work/cursor.png")"
+  im "$work/cursor.png" "${clean[@]}" "ICO:$work/cursor.ico"
+  # A cursor file is an icon file with two fields changed: the type (2, not 1) and, in the one image's entry,
+  # the words that hold planes and bit count in an icon hold the hot spot's x and y.
+  { printf '\0\0\2\0'; head -c 10 "$work/cursor.ico" | tail -c 6; printf '\0\0\0\0'; tail -c +15 "$work/cursor.ico"; } >"$1"
+  [ "$(identify -format '%m %wx%h' "$1")" = "CUR 32x32" ] || { echo "make_artwork: $1 is not a 32x32 cursor" >&2; exit 1; }
+  printf '  %-22s CUR 32x32, hot spot 0,0\n' "${1#"$here"/}"
+}
+for row in "${cursors[@]}"; do
+  IFS='|' read -r name from <<<"$row"
+  make_cursor "$out/$name.cur" "$from"
+done
+
+# ---------------------------------------------------------------------------------------------------------
+# 6. CREDITS.md
 version=$(dpkg-query -W -f='${Version}' tango-icon-theme 2>/dev/null || echo 'not known (not installed by dpkg)')
 {
   cat <<EOF
@@ -220,6 +247,16 @@ EOF
 | `category_system.ico` ("System") | 16, 24, 32, 48 | `devices/computer`: 16x16, 24x24, 32x32 PNGs; 48 rendered from `scalable/devices/computer.svg` |
 | `help.ico` | 16, 24, 32, 48 | `apps/help-browser`: 16x16, 24x24, 32x32 PNGs; 48 rendered from `scalable/apps/help-browser.svg` |
 | `quillet.ico` (application) | 16, 24, 32, 48, 256 | `apps/utilities-terminal`: 16x16, 24x24, 32x32 PNGs; 48 and 256 rendered from `scalable/apps/utilities-terminal.svg` |
+| `arrow.ico` (beside "Thanks to") | 16, 24, 32 | `actions/go-next`: 16x16, 24x24, 32x32 PNGs |
+
+## Pointers (32x32, 32-bit with alpha, hot spot 0,0)
+
+A white arrow outlined in black, drawn by the script, with a 16x16 theme icon beside its tail.
+
+| file | theme icon |
+| --- | --- |
+| `link_web.cur` (over web links) | `16x16/categories/applications-internet.png` (globe) |
+| `link_mail.cur` (over mail links) | `16x16/apps/internet-mail.png` (envelope) |
 
 The theme's 24x24 PNGs are its 22x22 drawings with a transparent 1-pixel border. SVGs are rendered
 with rsvg-convert (package `librsvg2-bin`); everything else is done with ImageMagick.

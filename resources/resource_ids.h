@@ -9,4 +9,9 @@
 #define IDI_CATEGORY_USER 2
 #define IDI_CATEGORY_SYSTEM 3
 #define IDI_HELP_PICTURE 4
+#define IDI_THANKS_ARROW 5
 #define IDB_COMMANDS 10
+
+// The pointers over links in the About and credits boxes.
+#define IDCUR_WEB_LINK 20
+#define IDCUR_MAIL_LINK 21

@@ -67,6 +67,15 @@ std::string RegistryText(HKEY root, const std::string& subkey, const char* value
   return buffer;
 }
 
+bool WaitUntil(const std::function<bool()>& condition, DWORD timeoutMs) {
+  const ULONGLONG deadline = GetTickCount64() + timeoutMs;
+  while (!condition()) {
+    if (GetTickCount64() >= deadline) return false;
+    Sleep(50);
+  }
+  return true;
+}
+
 HWND WaitForMainWindow(DWORD processId, DWORD timeoutMs) {
   const ULONGLONG deadline = GetTickCount64() + timeoutMs;
   while (GetTickCount64() < deadline) {

@@ -4,6 +4,7 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -57,6 +58,10 @@ void SetFirstStartDone(bool done);
 
 // A registry value of HKLM or HKCU as text (REG_SZ), "" when missing.
 std::string RegistryText(HKEY root, const std::string& subkey, const char* valueName);
+
+// Polls `condition` until it holds (true) or `timeoutMs` has passed (false): for what another
+// process, such as a script, does in its own time.
+bool WaitUntil(const std::function<bool()>& condition, DWORD timeoutMs = 20000);
 
 // Waits for the visible main window of that process; null on time-out.
 HWND WaitForMainWindow(DWORD processId, DWORD timeoutMs = 20000);

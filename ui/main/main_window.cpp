@@ -16,6 +16,8 @@
 #include "ui/main/command_transfer.h"
 #include "ui/main/main_menu.h"
 #include "ui/main/removal.h"
+#include "ui/settings/about_box.h"
+#include "ui/settings/settings_dialog.h"
 
 namespace quillet {
 
@@ -367,7 +369,13 @@ void MainWindow::OnCommand(int id) {
     case kHelpPictureId:  // the help picture does what F1 does
       OpenHelpFile();
       break;
-    default:  // the settings and the About box come later
+    case kMenuSettings:
+      ShowSettings(Handle(), programFolder_, prompt_, shell_);
+      break;
+    case kMenuAbout:
+      ShowAbout(Handle(), shell_);
+      break;
+    default:
       break;
   }
 }

@@ -16,6 +16,7 @@
 #include "store/store_context.h"
 #include "ui/common/prompt.h"
 #include "ui/common/scoped_ui_handles.h"
+#include "ui/common/shell_launcher.h"
 #include "ui/common/window_base.h"
 #include "ui/editor/command_editor.h"
 #include "ui/import/import_rules.h"
@@ -109,6 +110,7 @@ class MainWindow : public WindowBase, private CommandListOwner {
 
   std::string programFolder_;
   Prompt& prompt_;
+  SystemShellLauncher shell_;  // the settings' scripts and the About box's links
   UserCommandList userCommands_;
   SystemCommandList systemCommands_;
   std::unique_ptr<CommandIcons> commandIcons_;  // imglstMain

@@ -1,0 +1,36 @@
+#include "ui/common/dialog_styling.h"
+
+#include "ui/common/dpi.h"
+
+namespace quillet {
+
+ScopedFont DerivedFont(HWND dialog, const FontChange& change) {
+  const auto font = reinterpret_cast<HFONT>(SendMessageA(dialog, WM_GETFONT, 0, 0));
+  LOGFONTA description{};
+  if (!font || !GetObjectA(font, sizeof description, &description)) return {};
+  if (change.bold) description.lfWeight = FW_BOLD;
+  description.lfUnderline = change.underline ? TRUE : FALSE;
+  description.lfHeight = MulDiv(description.lfHeight, change.heightPercent, 100);
+  return ScopedFont(CreateFontIndirectA(&description));
+}
+
+void SetControlFont(HWND dialog, std::initializer_list<int> controls, const ScopedFont& font) {
+  if (!font) return;
+  for (int id : controls) SendDlgItemMessageA(dialog, id, WM_SETFONT, reinterpret_cast<WPARAM>(font.Get()), TRUE);
+}
+
+void SetPicture(HWND dialog, int control, int iconId, int size) {
+  const int pixels = MulDiv(size, static_cast<int>(WindowDpi(dialog)), USER_DEFAULT_SCREEN_DPI);
+  const HANDLE picture =
+      LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(iconId), IMAGE_ICON, pixels, pixels, LR_SHARED);
+  const HWND item = GetDlgItem(dialog, control);
+  char className[16] = {};
+  GetClassNameA(item, className, sizeof className);
+  if (lstrcmpiA(className, "Button") == 0) {
+    SendMessageA(item, BM_SETIMAGE, IMAGE_ICON, reinterpret_cast<LPARAM>(picture));
+  } else {
+    SendMessageA(item, STM_SETICON, reinterpret_cast<WPARAM>(picture), 0);
+  }
+}
+
+}  // namespace quillet

@@ -1,0 +1,29 @@
+#pragma once
+// What a dialog shows beyond its template: fonts derived from its own font for headings and links
+// (they follow the font the template names and the DPI the dialog was made at), and pictures.
+
+#include <windows.h>
+
+#include <initializer_list>
+
+#include "ui/common/scoped_ui_handles.h"
+
+namespace quillet {
+
+struct FontChange {
+  bool bold = false;
+  bool underline = false;
+  int heightPercent = 100;
+};
+
+// The dialog's font with the changes; null when the dialog has no font of its own.
+ScopedFont DerivedFont(HWND dialog, const FontChange& change);
+
+// Gives those controls of the dialog the font (which the caller keeps alive).
+void SetControlFont(HWND dialog, std::initializer_list<int> controls, const ScopedFont& font);
+
+// Shows an icon of the resources on a picture control or a button, `size` pixels at 96 DPI and
+// scaled to the dialog's DPI. The icon is shared (LR_SHARED): the system frees it with the module.
+void SetPicture(HWND dialog, int control, int iconId, int size);
+
+}  // namespace quillet

@@ -1,0 +1,20 @@
+#include "ui/common/shell_launcher.h"
+
+#include "store/shell_functions.h"
+
+namespace quillet {
+
+namespace {
+constexpr int kShowRestore = 9;  // SW_RESTORE
+}
+
+ShellRequest OpenRestored(HWND owner, std::string file) {
+  return {owner, "open", std::move(file), "", "", kShowRestore};
+}
+
+INT_PTR SystemShellLauncher::Open(const ShellRequest& request) {
+  return reinterpret_cast<INT_PTR>(ShellExecuteNow(request.owner, request.verb.c_str(), request.file.c_str(),
+                                                   request.parameters.c_str(), request.folder.c_str(), request.show));
+}
+
+}  // namespace quillet

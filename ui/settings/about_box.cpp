@@ -1,0 +1,49 @@
+#include "ui/settings/about_box.h"
+
+#include "resources/resource_ids.h"
+#include "ui/common/dialog_styling.h"
+#include "ui/settings/about_ids.h"
+#include "ui/settings/addresses.h"
+#include "ui/settings/credits_box.h"
+
+namespace quillet {
+
+AboutBox::AboutBox(ShellLauncher& shell)
+    : DialogBase(IDD_ABOUT),
+      shell_(shell),
+      links_(shell, {{IDC_ABOUT_MAIL, kQuilletMail, "Quillet 2.0"}, {IDC_ABOUT_HOME, kQuilletHomePage, ""}}) {}
+
+bool AboutBox::OnInit() {
+  links_.Init(Handle(), {IDC_ABOUT_THANKS});
+  nameFont_ = DerivedFont(Handle(), {.bold = true, .heightPercent = 150});
+  SetControlFont(Handle(), {IDC_ABOUT_NAME}, nameFont_);
+  SetPicture(Handle(), IDC_ABOUT_PICTURE, IDI_QUILLET, 48);
+  SetPicture(Handle(), IDC_ABOUT_ARROW, IDI_THANKS_ARROW, 16);
+  return true;
+}
+
+bool AboutBox::OnCommand(int id, int code, HWND control) {
+  if (links_.OnCommand(Handle(), id, code)) return true;
+  if (id == IDC_ABOUT_THANKS) {
+    if (code == STN_CLICKED) ShowCredits(Handle(), shell_);
+    return true;
+  }
+  return DialogBase::OnCommand(id, code, control);
+}
+
+bool AboutBox::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& result) {
+  // The arrow points at "Thanks to" while the mouse is over it, and goes when the mouse moves
+  // over anything else of the box (the dialog hears of every move through WM_SETCURSOR).
+  if (message == WM_SETCURSOR) {
+    const bool overThanks = reinterpret_cast<HWND>(wParam) == Item(IDC_ABOUT_THANKS);
+    ShowWindow(Item(IDC_ABOUT_ARROW), overThanks ? SW_SHOWNA : SW_HIDE);
+  }
+  return links_.OnMessage(Handle(), message, wParam, lParam, result);
+}
+
+void ShowAbout(HWND owner, ShellLauncher& shell) {
+  AboutBox box(shell);
+  box.ShowModal(owner);
+}
+
+}  // namespace quillet
