@@ -14,9 +14,9 @@ namespace {
 
 constexpr const char* kRegistryErrorMessage = "Error creating registry key!";
 constexpr const char* kListErrorMessage = "Couldn\xB4t recieve the list of system commands!";
-constexpr REGSAM kWriteAccess = 0x20006;      // KEY_WRITE
-constexpr REGSAM kEnumerateAccess = 0x0008;   // KEY_ENUMERATE_SUB_KEYS
-constexpr REGSAM kReadAccess = 0x20019;       // KEY_READ
+constexpr REGSAM kWriteAccess = KEY_WRITE;
+constexpr REGSAM kEnumerateAccess = KEY_ENUMERATE_SUB_KEYS;
+constexpr REGSAM kReadAccess = KEY_READ;
 constexpr DWORD kNameBufferLength = 255;
 
 // Creates or opens a subkey of HKLM for writing; an existing subkey keeps its other values.
@@ -152,6 +152,13 @@ void ReadSystemCommandTargets(SystemCommandList& systemCommands) {
       row.target = TrimSpaces(std::string_view(value.data(), length - 1));
     }
   }
+}
+
+void RebuildSystemList(const StoreContext& store, const UserCommandList& userCommands,
+                       SystemCommandList& systemCommands) {
+  systemCommands.clear();
+  ListSystemCommands(store, userCommands, systemCommands);
+  ReadSystemCommandTargets(systemCommands);
 }
 
 }  // namespace quillet

@@ -45,4 +45,8 @@ void ListSystemCommands(const StoreContext& store, const UserCommandList& userCo
 // Fills the target of every system row from the default value of its subkey.
 void ReadSystemCommandTargets(SystemCommandList& systemCommands);
 
+// Empties the system list and reads it again from App Paths, leaving out the user commands.
+void RebuildSystemList(const StoreContext& store, const UserCommandList& userCommands,
+                       SystemCommandList& systemCommands);
+
 }  // namespace quillet

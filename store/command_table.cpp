@@ -27,11 +27,11 @@ bool MergeRows(UserCommandList& rows, const UserCommandList& current) {
     }
     matched[i] = true;
     const UserCommandRow& now = current[i];
-    if (now.target != row.target || now.parameters != row.parameters || now.tag != row.tag) {
+    if (now.target != row.target || now.parameters != row.parameters || now.windowModeText != row.windowModeText) {
       if (now.target != row.target) row.icon = 0;
       row.target = now.target;
       row.parameters = now.parameters;
-      row.tag = now.tag;
+      row.windowModeText = now.windowModeText;
       changed = true;
     }
     merged.push_back(std::move(row));

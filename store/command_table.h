@@ -6,13 +6,14 @@
 
 namespace quillet {
 
-// One user command, as loaded from its definition file: tag is the window mode as stored text,
-// icon a position in the command image list (0 while the row has none yet).
+// One user command, as loaded from its definition file: the window mode as its file stores it
+// (the list row's tag), and the row's icon, a position in the command image list (0 while it has
+// none yet).
 struct UserCommandRow {
   std::string name;
   std::string target;
   std::string parameters;
-  std::string tag;
+  std::string windowModeText;
   int icon = 0;
 };
 

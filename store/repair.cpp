@@ -34,7 +34,7 @@ RepairResult RepairCommands(const StoreContext& store) {
         IsSafeCommandName(command.name) && WriteAppPathsKey(quietStore, command.name) &&
         (Exists(GeneratedFilePath(store.programFolder, command.name, ".lnk")) ||
          CreateShortcutLNKFile(quietStore, command.name, command.target, command.parameters,
-                               GetFolderOfPath(command.target), WindowModeFromText(command.tag)));
+                               GetFolderOfPath(command.target), WindowModeFromText(command.windowModeText)));
     if (repaired) {
       ++result.repaired;
     } else {

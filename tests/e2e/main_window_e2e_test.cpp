@@ -63,7 +63,7 @@ TEST_F(MainWindowE2e, ListsTheCommandsAndRemovesOneThroughTheRealQuestion) {
   EXPECT_EQ(tools::ReadListViewRows(userList, 1).size(), 2u);
 
   // The system category, clicked: the other program's entry is there, the user commands are not.
-  ASSERT_TRUE(tools::ClickListViewRow(GetDlgItem(window, kMenuPaneId), 1));
+  ASSERT_TRUE(tools::ClickListViewRow(GetDlgItem(window, kCategoryPaneId), 1));
   const HWND systemList = GetDlgItem(window, kSystemListId);
   for (int i = 0; i < 100 && !IsWindowVisible(systemList); ++i) Sleep(50);
   ASSERT_TRUE(IsWindowVisible(systemList));
@@ -111,7 +111,7 @@ TEST_F(MainWindowE2e, CommandsMadeAndRemovedElsewhereShowWithoutARestart) {
   EXPECT_TRUE(ListShows(userList, [&](const auto& names) { return !contains(names) && names.size() == 3; }));
 
   // Another program's entry shows in the system list while it is open.
-  ASSERT_TRUE(tools::ClickListViewRow(GetDlgItem(window, kMenuPaneId), 1));
+  ASSERT_TRUE(tools::ClickListViewRow(GetDlgItem(window, kCategoryPaneId), 1));
   const std::string other = UniqueName("other");
   HKEY key = nullptr;
   RegCreateKeyExA(HKEY_LOCAL_MACHINE, AppPathsSubkey(other).c_str(), 0, nullptr, 0, KEY_WRITE, nullptr, &key, nullptr);

@@ -60,7 +60,7 @@ TEST_F(DefinitionStore, LoadsOneRowPerFileUnderTheNameInsideIt) {
   EXPECT_EQ(rows[1].name, "notes");
   EXPECT_EQ(rows[1].target, "C:\\n.txt");
   EXPECT_EQ(rows[1].parameters, "-p");
-  EXPECT_EQ(rows[1].tag, "3");
+  EXPECT_EQ(rows[1].windowModeText, "3");
   EXPECT_EQ(rows[1].icon, 0);
   EXPECT_EQ(rows[2].target, "http://example.com/");
 }

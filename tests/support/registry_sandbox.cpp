@@ -54,8 +54,8 @@ bool AppPathsEntryExists(const std::string& subkeyName) {
   return true;
 }
 
-RegistryText ReadLocalMachineValue(const std::string& subkey, const char* valueName) {
-  RegistryText result;
+RegistryValue ReadLocalMachineValue(const std::string& subkey, const char* valueName) {
+  RegistryValue result;
   HKEY key = nullptr;
   if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, subkey.c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS) return result;
   DWORD size = 0;

@@ -28,11 +28,11 @@ class LocalMachineSandbox {
 void AddAppPathsEntry(const std::string& subkeyName, const std::string& defaultValue);
 bool AppPathsEntryExists(const std::string& subkeyName);
 // The raw data of a value, type and all; the returned size counts what the registry holds.
-struct RegistryText {
+struct RegistryValue {
   bool found = false;
   DWORD type = 0;
   std::string data;  // exactly the stored bytes, a terminating NUL included if stored
 };
-RegistryText ReadLocalMachineValue(const std::string& subkey, const char* valueName);
+RegistryValue ReadLocalMachineValue(const std::string& subkey, const char* valueName);
 
 }  // namespace quillet::testing

@@ -5,11 +5,10 @@
 namespace quillet {
 
 namespace {
-constexpr int kShowRestore = 9;  // SW_RESTORE
 }
 
 ShellRequest OpenRestored(HWND owner, std::string file) {
-  return {owner, "open", std::move(file), "", "", kShowRestore};
+  return {owner, "open", std::move(file), "", "", SW_RESTORE};
 }
 
 INT_PTR SystemShellLauncher::Open(const ShellRequest& request) {

@@ -62,7 +62,7 @@ bool CommandEditor::OnInit() {
 void CommandEditor::Fill(const UserCommandRow& row) {
   SetItemText(IDC_EDITOR_COMMAND, row.name);  // the name rule applies, as if it were typed
   SetItemText(IDC_EDITOR_PATH, row.target);
-  SetItemText(IDC_EDITOR_MODE, WindowModeBoxTextOfTag(row.tag));
+  SetItemText(IDC_EDITOR_MODE, WindowModeBoxTextOfStored(row.windowModeText));
   const ParameterBoxes boxes = SplitParameters(row.parameters);
   for (std::size_t i = 0; i < boxes.size(); ++i) SetItemText(kParameterBoxes[i], boxes[i]);
 }

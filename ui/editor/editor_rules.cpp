@@ -29,8 +29,8 @@ std::int16_t WindowModeOfBoxText(const std::string& text) {
   return 1;
 }
 
-std::string WindowModeBoxTextOfTag(const std::string& tag) {
-  const std::string code = TrimSpaces(tag);
+std::string WindowModeBoxTextOfStored(const std::string& stored) {
+  const std::string code = TrimSpaces(stored);
   if (code == "3") return kMaximized;
   if (code == "7") return kMinimized;
   return kNormal;

@@ -19,9 +19,9 @@ bool HasOnlyNameCharacters(const std::string& name);
 std::string WindowModeBoxText(const std::string& text);
 // The code a window-mode text stands for: 7 "Minimized", 3 "Maximized", 1 for anything else.
 std::int16_t WindowModeOfBoxText(const std::string& text);
-// The box text for a stored window-mode tag (blanks around it ignored): "3" Maximized,
+// The box text for a stored window mode (blanks around it ignored): "3" Maximized,
 // "7" Minimized, anything else Normal.
-std::string WindowModeBoxTextOfTag(const std::string& tag);
+std::string WindowModeBoxTextOfStored(const std::string& stored);
 
 using ParameterBoxes = std::array<std::string, 4>;
 

@@ -1,7 +1,7 @@
 #include "ui/main/command_icons.h"
 
 #include "resources/resource_ids.h"
-#include "store/file_types.h"
+#include "ui/main/file_types.h"
 #include "store/shell_functions.h"
 #include "store/text.h"
 

@@ -23,7 +23,6 @@ class CommandIcons {
   CommandIcons();
 
   HIMAGELIST Images() const { return images_.Get(); }
-  int Count() const { return ImageList_GetImageCount(images_.Get()); }
 
   // Gives every row without an icon (0) its icon: a program's own for ".exe" and ".dll" targets,
   // a built-in one for the rest. Rows that have an icon keep it.

@@ -49,7 +49,7 @@ void ExportCommands(Prompt& prompt, const UserCommandList& rows) {
   if (!file) return;
   std::vector<CommandRecord> commands;
   for (const UserCommandRow& row : rows) {
-    commands.push_back({row.name, row.target, row.parameters, WindowModeFromText(TrimSpaces(row.tag))});
+    commands.push_back({row.name, row.target, row.parameters, WindowModeFromText(TrimSpaces(row.windowModeText))});
   }
   if (ReplaceFileContents(*file, CommandListText(commands))) {
     prompt.Message(Commands(commands.size()) + (commands.size() == 1 ? " was" : " were") + " exported to " + *file +

@@ -8,7 +8,7 @@
 #include "ui/common/message_loop.h"
 #include "ui/common/system_prompt.h"
 #include "ui/common/wide_text.h"
-#include "ui/main/first_run.h"
+#include "store/first_run.h"
 #include "ui/main/main_window.h"
 #include "ui/main/start_arguments.h"
 #include "ui/main/startup.h"

@@ -19,7 +19,7 @@ MainLayout LayoutMainWindow(double outerWidth, double outerHeight) {
   layout.restoreHeight = outerHeight < kMinimumOuterSize;
   layout.restoreWidth = outerWidth < kMinimumOuterSize;
   layout.listHeight = outerHeight - 1500;
-  layout.listWidth = outerWidth - kMenuPaneWidth - 250;
+  layout.listWidth = outerWidth - kCategoryPaneWidth - 250;
   layout.userColumns = UserListColumns(layout.listWidth);
   layout.systemColumns = SystemListColumns(layout.listWidth);
   layout.buttonTop = layout.listHeight - kListTop + 70;

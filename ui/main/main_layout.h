@@ -7,8 +7,8 @@ namespace quillet {
 // Design geometry of the main window.
 inline constexpr int kDesignClientWidth = 10845;
 inline constexpr int kDesignClientHeight = 6645;
-inline constexpr int kMenuPaneLeft = 30;
-inline constexpr int kMenuPaneWidth = 1455;
+inline constexpr int kCategoryPaneLeft = 30;
+inline constexpr int kCategoryPaneWidth = 1455;
 inline constexpr int kListLeft = 1530;
 inline constexpr int kListTop = 0;
 inline constexpr int kHelpPictureSize = 480;

@@ -39,7 +39,7 @@ constexpr DWORD kListStyle = WS_CHILD | WS_TABSTOP | WS_BORDER | LVS_SHOWSELALWA
 
 // The controls as designed; the layout pass moves them when the window is resized.
 constexpr ControlDesign kControls[] = {
-    {kMenuPaneId, WC_LISTVIEWA, "", kListStyle | WS_VISIBLE | LVS_ICON | LVS_NOSCROLL, kMenuPaneLeft, 0, kMenuPaneWidth, 5775},
+    {kCategoryPaneId, WC_LISTVIEWA, "", kListStyle | WS_VISIBLE | LVS_ICON | LVS_NOSCROLL, kCategoryPaneLeft, 0, kCategoryPaneWidth, 5775},
     {kUserListId, WC_LISTVIEWA, "", kListStyle | WS_VISIBLE | LVS_REPORT | LVS_OWNERDATA, kListLeft, kListTop, 9225, 5775},
     {kSystemListId, WC_LISTVIEWA, "", kListStyle | LVS_REPORT | LVS_OWNERDATA, kListLeft, kListTop, 9225, 5775},
     {kAddButtonId, "BUTTON", "&Add Command", WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON, 120, 5880, 1335, 375},
@@ -52,15 +52,14 @@ struct ColumnDesign {
   const char* caption;
 };
 constexpr ColumnDesign kColumns[] = {
-    {kMenuPaneId, "Views"},
+    {kCategoryPaneId, "Views"},
     {kUserListId, "Command"}, {kUserListId, "Path"}, {kUserListId, "Parameter(s)"},
     {kSystemListId, "Command"}, {kSystemListId, "Path"},
 };
 
 constexpr COLORREF kListBackground = RGB(0xE0, 0xE0, 0xE0);
-constexpr COLORREF kMenuPaneBackground = RGB(0x80, 0x80, 0x80);
+constexpr COLORREF kCategoryPaneBackground = RGB(0x80, 0x80, 0x80);
 constexpr int kStatusPanelWidth = 3510;  // twips, each of the three panels
-constexpr int kShowRestore = 9;
 constexpr UINT_PTR kRefreshTimer = 1;
 constexpr UINT kRefreshDelayMs = 300;
 
@@ -135,9 +134,9 @@ void MainWindow::CreateControls() {
   ListView_SetImageList(Control(kUserListId), commandIcons_->Images(), LVSIL_SMALL);
   ListView_SetImageList(Control(kSystemListId), commandIcons_->Images(), LVSIL_SMALL);
 
-  const HWND menuPane = Control(kMenuPaneId);
-  ListView_SetBkColor(menuPane, kMenuPaneBackground);
-  ListView_SetTextBkColor(menuPane, kMenuPaneBackground);
+  const HWND menuPane = Control(kCategoryPaneId);
+  ListView_SetBkColor(menuPane, kCategoryPaneBackground);
+  ListView_SetTextBkColor(menuPane, kCategoryPaneBackground);
   ListView_SetTextColor(menuPane, RGB(0xFF, 0xFF, 0xFF));
   const int large = SystemMetricAtDpi(SM_CXICON, dpi);
   categoryIcons_.Reset(ImageList_Create(large, large, ILC_COLOR32 | ILC_MASK, 2, 0));
@@ -249,10 +248,7 @@ void MainWindow::RemoveCommand() {
 }
 
 void MainWindow::OpenHelpFile() {
-  const std::string helpFile = programFolder_ + "\\quillet.chm";
-  const INT_PTR result =
-      reinterpret_cast<INT_PTR>(ShellExecuteNow(Handle(), "open", helpFile.c_str(), "", "", kShowRestore));
-  if (result == SE_ERR_FNF) {
+  if (shell_.Open(OpenRestored(Handle(), programFolder_ + "\\quillet.chm")) == SE_ERR_FNF) {
     prompt_.Message("Couldn\xB4t locate the program\xB4s HTML Helpfile!", kAppTitle, kOkOnly | kIconInformation);
   }
 }
@@ -401,7 +397,7 @@ void MainWindow::OnSize() {
   for (MainControl id : {kUserListId, kSystemListId}) {
     MoveControl(Control(id), kListLeft, kListTop, layout.listWidth, layout.listHeight, dpi);
   }
-  MoveControl(Control(kMenuPaneId), kMenuPaneLeft, 0, kMenuPaneWidth, layout.listHeight, dpi);
+  MoveControl(Control(kCategoryPaneId), kCategoryPaneLeft, 0, kCategoryPaneWidth, layout.listHeight, dpi);
   const HWND userList = Control(kUserListId);
   SetColumnWidth(userList, 0, layout.userColumns.command, dpi);
   SetColumnWidth(userList, 1, layout.userColumns.path, dpi);
@@ -451,7 +447,7 @@ LRESULT MainWindow::OnNotify(NMHDR& header) {
     }
     return 0;
   }
-  if (header.idFrom == kMenuPaneId && header.code == NM_CLICK) SwitchCategory();
+  if (header.idFrom == kCategoryPaneId && header.code == NM_CLICK) SwitchCategory();
   if (header.idFrom == kUserListId && (header.code == NM_CLICK || header.code == LVN_ITEMCHANGED)) {
     RefreshStatusBar();
   }

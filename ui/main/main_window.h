@@ -28,7 +28,7 @@ namespace quillet {
 
 // Control ids of the main window.
 enum MainControl : int {
-  kMenuPaneId = 100,  // lsvMenu
+  kCategoryPaneId = 100,  // lsvMenu
   kUserListId,        // lsvMain
   kSystemListId,      // lsvSystem
   kAddButtonId,       // cmdAddCommand

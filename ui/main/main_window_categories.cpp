@@ -4,11 +4,11 @@
 
 #include <commctrl.h>
 
-#include "store/file_types.h"
+#include "ui/main/file_types.h"
 #include "ui/common/dpi.h"
 #include "ui/common/twips.h"
 #include "ui/main/main_menu.h"
-#include "ui/main/removal.h"
+#include "store/app_paths_store.h"
 
 namespace quillet {
 
@@ -19,7 +19,7 @@ constexpr LPARAM kSystemTag = 2;
 }  // namespace
 
 void MainWindow::SetUpCategoryPane() {
-  const HWND pane = Control(kMenuPaneId);
+  const HWND pane = Control(kCategoryPaneId);
   const UINT dpi = WindowDpi(Handle());
   RECT paneRect{};
   GetClientRect(pane, &paneRect);
@@ -53,8 +53,8 @@ void MainWindow::SetUpCategoryPane() {
 }
 
 void MainWindow::SwitchCategory() {
-  const HWND pane = Control(kMenuPaneId);
-  const std::optional<std::size_t> entry = Selected(kMenuPaneId);
+  const HWND pane = Control(kCategoryPaneId);
+  const std::optional<std::size_t> entry = Selected(kCategoryPaneId);
   if (!entry) return;
   LVITEMA item{};
   item.mask = LVIF_PARAM;

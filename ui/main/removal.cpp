@@ -19,13 +19,6 @@ bool ConfirmSystemCommandRemoval(Prompt& prompt, const std::string& name) {
 
 }  // namespace
 
-void RebuildSystemList(const StoreContext& store, const UserCommandList& userCommands,
-                       SystemCommandList& systemCommands) {
-  systemCommands.clear();
-  ListSystemCommands(store, userCommands, systemCommands);
-  ReadSystemCommandTargets(systemCommands);
-}
-
 RemovalResult RemoveSelectedCommand(const StoreContext& store, Prompt& prompt, bool userListVisible,
                                     UserCommandList& userCommands, std::optional<std::size_t> selectedUser,
                                     SystemCommandList& systemCommands, std::optional<std::size_t> selectedSystem) {

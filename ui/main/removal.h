@@ -27,8 +27,4 @@ RemovalResult RemoveSelectedCommand(const StoreContext& store, Prompt& prompt, b
 // about system commands; a name under which nothing is stored is reported and nothing changes.
 void RemoveNamedCommand(const StoreContext& store, Prompt& prompt, const std::string& name);
 
-// Empties the system list and reads it again from App Paths, leaving out the user commands.
-void RebuildSystemList(const StoreContext& store, const UserCommandList& userCommands,
-                       SystemCommandList& systemCommands);
-
 }  // namespace quillet

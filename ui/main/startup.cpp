@@ -12,7 +12,7 @@
 #include "store/text.h"
 #include "ui/common/wide_text.h"
 #include "ui/main/create_from_shell.h"
-#include "ui/main/first_run.h"
+#include "store/first_run.h"
 #include "ui/main/removal.h"
 #include "ui/main/start_arguments.h"
 
@@ -27,11 +27,10 @@ constexpr const char* kFirstRunQuestion =
 constexpr const char* kSyntaxHelp =
     "Creating a command. Syntax: create <name> <path>\r\nRemoving a command. Syntax: remove <name>";
 constexpr const char* kNamePrompt = "Enter command name for the selected file/folder:";
-constexpr int kShowRestore = 9;
 
 void AskFirstStartQuestion(const StoreContext& store, Prompt& prompt) {
   if (prompt.Message(kFirstRunQuestion, "Quillet (First Run)", kYesNo) == IDYES) {
-    StartCompanionScript(store.owner, store.programFolder, "addcontextmenu.vbs", "", "", kShowRestore);
+    StartCompanionScript(store.owner, store.programFolder, "addcontextmenu.vbs", "", "", SW_RESTORE);
   }
 }
 

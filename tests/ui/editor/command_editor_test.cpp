@@ -103,7 +103,7 @@ TEST_F(CommandEditorTest, OkSavesTheBoxesAndCloses) {
   ASSERT_EQ(list.rows.size(), 2u);
   EXPECT_EQ(list.rows[1].name, "calc");
   EXPECT_EQ(list.rows[1].parameters, "-a  b");
-  EXPECT_EQ(list.rows[1].tag, "3");
+  EXPECT_EQ(list.rows[1].windowModeText, "3");
 }
 
 TEST_F(CommandEditorTest, RefusedInputKeepsTheEditorOpen) {

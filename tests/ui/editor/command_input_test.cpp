@@ -97,7 +97,7 @@ TEST_F(CommandInput, NewCommandReplacesItsNamesakeAtTheEnd) {
   EXPECT_EQ(rows[0].name, "notes");
   EXPECT_EQ(rows[1].name, "myapp");
   EXPECT_EQ(rows[1].parameters, "a \"x  y\"");
-  EXPECT_EQ(rows[1].tag, "3");
+  EXPECT_EQ(rows[1].windowModeText, "3");
   EXPECT_EQ(rows[1].icon, 0);  // until the icons are assigned
   EXPECT_EQ(testing::ReadFileBytes(Cfg("myapp")), DefinitionFileText("myapp", "C:\\b.exe", "a \"x  y\"", 3));
   EXPECT_EQ(testing::ReadLocalMachineValue(AppPathsSubkey("myapp"), nullptr).data, Lnk("myapp") + '\0');
@@ -108,7 +108,7 @@ TEST_F(CommandInput, UpdateKeepsPlaceAndIconAndARenameMovesTheEntry) {
   testing::AddAppPathsEntry("notes.exe", Lnk("notes"));
   ASSERT_TRUE(Save({"notes", "C:\\notes2.txt", {}, "Minimized"}, EditorMode::Update, "notes"));
   EXPECT_EQ(rows[0].target, "C:\\notes2.txt");
-  EXPECT_EQ(rows[0].tag, "7");
+  EXPECT_EQ(rows[0].windowModeText, "7");
   EXPECT_EQ(rows[0].icon, 9);
   EXPECT_EQ(testing::ReadLocalMachineValue(AppPathsSubkey("notes"), nullptr).data, Lnk("notes") + '\0');
 

@@ -16,9 +16,9 @@ TEST(EditorRules, NameBoxAndWindowModeBox) {
   EXPECT_EQ(WindowModeOfBoxText("Maximized"), 3);
   EXPECT_EQ(WindowModeOfBoxText("Minimized"), 7);
   EXPECT_EQ(WindowModeOfBoxText("Max"), 1);
-  EXPECT_EQ(WindowModeBoxTextOfTag(" 7 "), "Minimized");
-  EXPECT_EQ(WindowModeBoxTextOfTag("3"), "Maximized");
-  for (const char* normal : {"1", "0", ""}) EXPECT_EQ(WindowModeBoxTextOfTag(normal), "Normal") << normal;
+  EXPECT_EQ(WindowModeBoxTextOfStored(" 7 "), "Minimized");
+  EXPECT_EQ(WindowModeBoxTextOfStored("3"), "Maximized");
+  for (const char* normal : {"1", "0", ""}) EXPECT_EQ(WindowModeBoxTextOfStored(normal), "Normal") << normal;
 }
 
 TEST(EditorRules, StoredParametersFillTheBoxes) {

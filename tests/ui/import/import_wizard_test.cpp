@@ -219,7 +219,7 @@ TEST_F(ShortcutImport, TickedRowsBecomeCommandsAndRefusedOnesLeaveNothing) {
   EXPECT_EQ(list.rows[1].name, "tool");
   EXPECT_EQ(list.rows[1].target, "C:\\windows\\notepad.exe");
   EXPECT_EQ(list.rows[1].parameters, "a \"x  y\"");
-  EXPECT_EQ(list.rows[1].tag, "3");
+  EXPECT_EQ(list.rows[1].windowModeText, "3");
   EXPECT_EQ(testing::ReadFileBytes(Cfg("tool")), DefinitionFileText("tool", "C:\\windows\\notepad.exe", "a \"x  y\"", 3));
   EXPECT_EQ(testing::ReadShortcut(Made("tool", ".lnk"))->arguments, "a \"x  y\"");
   EXPECT_EQ(testing::ReadFileBytes(Cfg("page")), DefinitionFileText("page", "http://example.com/q?a=1", "", 1));

@@ -45,9 +45,9 @@ class MainWindowTest : public ::testing::Test {
   }
   void PressKey(MainControl list, WPARAM key) { SendMessageA(window.Control(list), WM_KEYDOWN, key, 0); }
   void ClickCategory(int entry) {
-    Select(kMenuPaneId, entry);
-    NMHDR click{window.Control(kMenuPaneId), static_cast<UINT_PTR>(kMenuPaneId), static_cast<UINT>(NM_CLICK)};
-    SendMessageA(window.Handle(), WM_NOTIFY, kMenuPaneId, reinterpret_cast<LPARAM>(&click));
+    Select(kCategoryPaneId, entry);
+    NMHDR click{window.Control(kCategoryPaneId), static_cast<UINT_PTR>(kCategoryPaneId), static_cast<UINT>(NM_CLICK)};
+    SendMessageA(window.Handle(), WM_NOTIFY, kCategoryPaneId, reinterpret_cast<LPARAM>(&click));
   }
   bool Enabled(int menuItem) {
     return !(GetMenuState(GetMenu(window.Handle()), static_cast<UINT>(menuItem), MF_BYCOMMAND) & MF_GRAYED);
@@ -129,7 +129,7 @@ TEST_F(MainWindowTest, MenuBarHasItsItemsInOrder) {
 }
 
 TEST_F(MainWindowTest, CategoryPaneSwitchesListsButtonsMenusAndStatus) {
-  const HWND pane = window.Control(kMenuPaneId);
+  const HWND pane = window.Control(kCategoryPaneId);
   ASSERT_EQ(ListView_GetItemCount(pane), 2);
   EXPECT_EQ(ListText(pane, 0, 0), "My Commands");
   EXPECT_EQ(ListText(pane, 1, 0), "System");

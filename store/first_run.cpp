@@ -1,4 +1,4 @@
-#include "ui/main/first_run.h"
+#include "store/first_run.h"
 
 #include <windows.h>
 

@@ -1,4 +1,4 @@
-#include "store/file_types.h"
+#include "ui/main/file_types.h"
 
 #include <algorithm>
 #include <array>
