@@ -20,7 +20,7 @@ namespace {
 bool IsAsciiLetter(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
 }  // namespace
 
-bool HasAddressScheme(const std::string& target) {
+bool IsWebAddress(const std::string& target) {
   const auto colon = target.find(':');
   if (colon == std::string::npos || colon < 2 || !IsAsciiLetter(target[0])) return false;
   for (std::size_t i = 1; i < colon; ++i) {

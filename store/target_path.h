@@ -16,7 +16,8 @@ std::string ApplyFolderRule(const std::string& path);
 
 // A target that names an address rather than a file: it begins with a scheme of two or more
 // characters and a colon ("http:", "mailto:", "ms-settings:"), which a drive ("C:") never has.
-bool HasAddressScheme(const std::string& target);
+// cshortcut.vbs makes a browser launcher exactly for these; the health checks never probe them.
+bool IsWebAddress(const std::string& target);
 
 // A target of the form "X:\...": the only kind whose existence can be told without the network
 // or a search path.

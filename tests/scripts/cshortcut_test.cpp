@@ -9,6 +9,7 @@
 
 #include "store/companion_scripts.h"
 #include "store/launcher_shortcut.h"
+#include "store/target_path.h"
 #include "tests/scripts/script_runner.h"
 #include "tests/scripts/shortcut_reader.h"
 #include "tests/support/http_handler_swap.h"
@@ -99,7 +100,8 @@ bool EndsWithNoCase(const std::string& text, const std::string& end) {
                         end.c_str(), -1) == CSTR_EQUAL;
 }
 
-// A web address is handed to the shell by rundll32, so that it opens in the default browser.
+// A web address is handed to the shell by rundll32, so that it opens in the default browser;
+// the script and the program agree on what a web address is.
 TEST_F(CShortcutScript, WebAddressesAreOpenedThroughTheShell) {
   struct Case {
     std::string target, parameters, arguments;
@@ -109,15 +111,17 @@ TEST_F(CShortcutScript, WebAddressesAreOpenedThroughTheShell) {
       {"https://example.com/search", "q", "url.dll,FileProtocolHandler https://example.com/search q"},
       {"mailto:someone@example.com", "", "url.dll,FileProtocolHandler mailto:someone@example.com"},
       {"ms-settings:display", "", "url.dll,FileProtocolHandler ms-settings:display"},
+      {"C:\\notes.txt", "q", "q"},
+      {"x:notes.txt", "", ""},
+      {"\\\\server\\share\\a.txt", "", ""},
   };
   int number = 0;
   for (const Case& web : cases) {
     SCOPED_TRACE(web.target);
     const std::string name = "web" + std::to_string(++number);
     const ShortcutFields fields = Write(name, web.target, web.parameters, "C:\\", 3);
-    EXPECT_TRUE(EndsWithNoCase(fields.target, "\\System32\\rundll32.exe")) << fields.target;
+    EXPECT_EQ(EndsWithNoCase(fields.target, "\\System32\\rundll32.exe"), IsWebAddress(web.target)) << fields.target;
     EXPECT_EQ(fields.arguments, web.arguments);
-    EXPECT_EQ(fields.workingFolder, "");
     EXPECT_EQ(fields.windowStyle, SW_SHOWMAXIMIZED);
   }
 }

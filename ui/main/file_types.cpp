@@ -53,10 +53,10 @@ std::string PathKey(const std::string& path) {
   return LowerAscii(path.size() > 4 ? path.substr(path.size() - 4) : path);
 }
 
-bool IsWebAddress(const std::string& path) { return TrimSpaces(path).rfind("http://", 0) == 0; }
+bool ShowsAsWebAddress(const std::string& path) { return TrimSpaces(path).rfind("http://", 0) == 0; }
 
 std::string FileTypeName(const std::string& path) {
-  if (IsWebAddress(path)) return "URL";
+  if (ShowsAsWebAddress(path)) return "URL";
   const std::string key = PathKey(path);
   for (const TypeName& type : kTypeNames) {
     if (type.key == key) return std::string(type.name);
@@ -65,7 +65,7 @@ std::string FileTypeName(const std::string& path) {
 }
 
 int IconIndexForPath(const std::string& path) {
-  if (IsWebAddress(path)) return kIconWeb;
+  if (ShowsAsWebAddress(path)) return kIconWeb;
   if (!path.empty() && path.back() == '\\') return kIconFolder;
   const std::string key = PathKey(path);
   for (const IconKey& entry : kIconKeys) {

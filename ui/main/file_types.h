@@ -12,11 +12,13 @@ namespace quillet {
 // The last four characters of the path (all of it when shorter), lower-cased: ".exe", "html".
 std::string PathKey(const std::string& path);
 
-// A path that, without its surrounding blanks, begins with "http://" (case counts).
-bool IsWebAddress(const std::string& path);
+// How the type and icon tables tell an address: the path, without its surrounding blanks,
+// begins with "http://" (case counts). What a command does with its target follows the wider
+// rule of IsWebAddress (store/target_path.h), which cshortcut.vbs shares.
+bool ShowsAsWebAddress(const std::string& path);
 
 // "Executable", "Webpage", ..., "Folder" for a path ending in "\", else "Other"; "URL" for a
-// web address.
+// path that shows as a web address.
 std::string FileTypeName(const std::string& path);
 
 // Positions of the built-in icons in the command image list (1-based, as the rows store them).
