@@ -12,7 +12,7 @@
 
 #include "store/app_paths_store.h"
 #include "store/scoped_handles.h"
-#include "tests/scripts/shortcut_reader.h"
+#include "tests/tools/shortcut_reader.h"
 #include "ui/common/command_list_owner.h"
 #include "ui/import/shortcut_import.h"
 #include "ui/main/command_transfer.h"

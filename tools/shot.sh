@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Screenshots of the main window with a dozen sample commands: the user commands and the system
-# commands. Usage: tools/shot.sh <Windows build folder> <output folder>
+# Screenshots of the main window with a dozen sample commands (the user commands and the system
+# commands) and of the command editor, at 96 DPI and again at 144 DPI (150 %).
+# Usage: tools/shot.sh <Windows build folder> <output folder>
 # Runs under the Wine prefix in WINEPREFIX on the X display in DISPLAY (./dev shot sets both up).
 set -euo pipefail
 
@@ -28,10 +29,16 @@ samples=(
   'build|C:\Projects\build.bat|release|1'
   'mail|C:\Links\mail.lnk||1'
 )
+drive="$WINEPREFIX/drive_c"
 for sample in "${samples[@]}"; do
   IFS='|' read -r name target parameters mode <<<"$sample"
   printf 'This is a generated file, do not edit!\r\n%s\r\n%s\r\n%s\r\n%s\r\n\r\n' \
     "$name" "$target" "$parameters" "$mode" >"$program/Cmds/run_$name.cfg"
+  # The targets exist, but for the last one: its icon shows the mark of a missing target.
+  [ "$name" = mail ] && continue
+  file="$drive/$(printf '%s' "${target:3}" | tr '\\' /)"
+  mkdir -p "$(dirname "$file")"
+  case "$target" in *\\) mkdir -p "$file" ;; C:*) [ -e "$file" ] || : >"$file" ;; esac
 done
 
 wine reg add 'HKCU\Software\Quillet' /v FirstRunDone /t REG_DWORD /d 1 /f >/dev/null 2>&1
@@ -40,24 +47,39 @@ for tool in paint.exe calc.exe; do
     /d "C:\\Program Files\\Accessories\\$tool" /f >/dev/null 2>&1
 done
 
-wine "$program/quillet.exe" >/dev/null 2>&1 &
-quillet=$!
-window=""
-for _ in $(seq 100); do
-  window=$(xdotool search --name '^Quillet$' 2>/dev/null | head -n 1) && [ -n "$window" ] && break
-  sleep 0.2
-done
-[ -n "$window" ] || { echo "shot: the main window did not appear" >&2; exit 1; }
-sleep 2
-eval "$(xdotool getwindowgeometry --shell "$window")"  # X Y WIDTH HEIGHT
-
+# Waits for a top-level window of that title and sets X Y WIDTH HEIGHT to its place.
+find_window() {
+  window=""
+  for _ in $(seq 100); do
+    window=$(xdotool search --name "$1" 2>/dev/null | head -n 1) && [ -n "$window" ] && break
+    sleep 0.2
+  done
+  [ -n "$window" ] || { echo "shot: the window \"$1\" did not appear" >&2; exit 1; }
+  sleep 2
+  eval "$(xdotool getwindowgeometry --shell "$window")"  # X Y WIDTH HEIGHT
+}
 shoot() { import -window root -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" +repage "$1"; echo "wrote $1"; }
-shoot "$out/main-window.png"
-# The "System" entry of the category pane: the second entry, left in the window.
-xdotool mousemove $((X + 55)) $((Y + 150)) click 1
-sleep 2
-shoot "$out/main-window-system.png"
 
-wine "$build/tools/uidriver.exe" wait Quillet 100 >/dev/null 2>&1 || true
-kill "$quillet" 2>/dev/null || true
+# <suffix>: the main window, the system commands and the editor, at the prefix's DPI.
+shoot_all() {
+  wine "$program/quillet.exe" >/dev/null 2>&1 &
+  find_window '^Quillet$'
+  local main=$window scale=$1 suffix=$2
+  shoot "$out/main-window$suffix.png"
+  # The "System" entry of the category pane: the second entry, left in the window.
+  xdotool mousemove $((X + 55 * scale / 100)) $((Y + 150 * scale / 100)) click 1
+  sleep 2
+  shoot "$out/main-window-system$suffix.png"
+  xdotool mousemove $((X + 55 * scale / 100)) $((Y + 80 * scale / 100)) click 1
+  xdotool windowfocus "$main" key ctrl+a
+  find_window 'New Command'
+  shoot "$out/editor$suffix.png"
+  wineserver -k || true
+}
+
+shoot_all 100 ""
+# 150 %: the DPI is read when Wine starts.
+wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d 144 /f >/dev/null 2>&1
 wineserver -k || true
+wineserver -p
+shoot_all 150 "-144dpi"

@@ -4,71 +4,37 @@
 #include <windows.h>
 
 #include <memory>
-#include <string>
-#include <vector>
 
-#include "tests/scripts/script_runner.h"
+#include "tests/support/registry_sandbox.h"
+#include "tests/support/script_runner.h"
 #include "tests/support/temp_program_folder.h"
+#include "tests/tools/ui_driver.h"
 
 namespace quillet::testing {
 namespace {
 
 constexpr const char* kRunHistory = "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\RunMRU";
-constexpr DWORD kWaitMs = 15000;
-
-HWND WaitForWindow(const char* title) {
-  const ULONGLONG deadline = GetTickCount64() + kWaitMs;
-  while (GetTickCount64() < deadline) {
-    if (const HWND window = FindWindowA(nullptr, title)) return window;
-    Sleep(50);
-  }
-  return nullptr;
-}
-
-// The texts of a message box's static controls (its icon is one too, without text).
-std::vector<std::string> StaticTexts(HWND dialog) {
-  std::vector<std::string> texts;
-  EnumChildWindows(
-      dialog,
-      [](HWND child, LPARAM found) -> BOOL {
-        char className[32];
-        char text[512];
-        GetClassNameA(child, className, sizeof className);
-        if (lstrcmpiA(className, "Static") == 0 && GetWindowTextA(child, text, sizeof text) > 0) {
-          reinterpret_cast<std::vector<std::string>*>(found)->push_back(text);
-        }
-        return TRUE;
-      },
-      reinterpret_cast<LPARAM>(&texts));
-  return texts;
-}
 
 TEST(ClearScript, DeletesTheRunHistoryAndSaysSoOnce) {
   TempProgramFolder program(TempProgramFolder::Scripts::Copied);
-  HKEY history;
-  ASSERT_EQ(
-      RegCreateKeyExA(HKEY_CURRENT_USER, kRunHistory, 0, nullptr, 0, KEY_WRITE, nullptr, &history, nullptr),
-      ERROR_SUCCESS);
-  RegSetValueExA(history, "a", 0, REG_SZ, reinterpret_cast<const BYTE*>("notepad\\1"), 10);
-  RegSetValueExA(history, "MRUList", 0, REG_SZ, reinterpret_cast<const BYTE*>("a"), 2);
-  RegCloseKey(history);
+  SetRegistryText(HKEY_CURRENT_USER, kRunHistory, "a", "notepad\\1");
+  SetRegistryText(HKEY_CURRENT_USER, kRunHistory, "MRUList", "a");
 
-  const HANDLE script = StartScript(program.Path(), "clear.vbs");
-  ASSERT_NE(script, nullptr);
   // A script left waiting on a message would hold the test's output open.
-  const std::unique_ptr<void, void (*)(HANDLE)> ending(script, [](HANDLE process) {
-    TerminateProcess(process, 1);
-    CloseHandle(process);
+  const std::unique_ptr<void, void (*)(HANDLE)> script(StartScript(program.Path(), "clear.vbs"), [](HANDLE process) {
+    if (process) {
+      TerminateProcess(process, 1);
+      CloseHandle(process);
+    }
   });
-  const HWND message = WaitForWindow("Quillet");
-  ASSERT_NE(message, nullptr) << "no message";
+  ASSERT_NE(script.get(), nullptr);
+  const auto message = tools::WaitForDialog("Quillet", 15000, GetProcessId(script.get()));
+  ASSERT_TRUE(message.has_value());
   // The message comes once the history is gone.
   EXPECT_FALSE(KeyExists(HKEY_CURRENT_USER, kRunHistory));
-  EXPECT_EQ(StaticTexts(message), std::vector<std::string>{"The Run dialog's history has been cleared."});
-
-  PostMessageA(message, WM_COMMAND, IDOK, 0);
-  // With its one message answered, the script is done.
-  EXPECT_EQ(WaitForSingleObject(script, kWaitMs), WAIT_OBJECT_0);
+  EXPECT_EQ(message->text, L"The Run dialog's history has been cleared.");
+  ASSERT_TRUE(tools::PressButton(message->window, "OK"));
+  EXPECT_EQ(WaitForSingleObject(script.get(), 15000), WAIT_OBJECT_0);  // its one message answered, it is done
 }
 
 }  // namespace

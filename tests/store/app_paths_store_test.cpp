@@ -14,10 +14,11 @@ namespace {
 
 using testing::AddAppPathsEntry;
 using testing::AppPathsEntryExists;
-using testing::ReadLocalMachineValue;
 
-// A REG_SZ value as the store writes it: the text and one terminating NUL, all counted.
-std::string StoredText(const std::string& text) { return text + '\0'; }
+// A value exactly as stored: REG_SZ text with one terminating NUL, all counted.
+std::string Stored(const std::string& name, const char* valueName) {
+  return testing::RegistryBytes(HKEY_LOCAL_MACHINE, AppPathsSubkey(name), valueName);
+}
 
 class AppPathsStore : public ::testing::Test {
  protected:
@@ -27,81 +28,63 @@ class AppPathsStore : public ::testing::Test {
   StoreContext store{program.Path(), nullptr, prompt};
 };
 
-TEST_F(AppPathsStore, CreateWritesShortcutAndCmdsFolderAsNulCountedText) {
+TEST_F(AppPathsStore, WritesCommandsAndVerbsAsNulCountedTextAndKeepsOtherValues) {
+  AddAppPathsEntry("notes.exe", "C:\\old.exe");
+  testing::SetRegistryText(HKEY_LOCAL_MACHINE, AppPathsSubkey("notes"), "Other", "kept");
   CreateAppPathsKey(store, "notes");
-  const auto value = ReadLocalMachineValue(AppPathsSubkey("notes"), nullptr);
-  EXPECT_EQ(value.type, static_cast<DWORD>(REG_SZ));
-  EXPECT_EQ(value.data, StoredText(program.Path() + "\\Cmds\\run_notes.lnk"));
-  EXPECT_EQ(ReadLocalMachineValue(AppPathsSubkey("notes"), "Path").data, StoredText(program.Path() + "\\Cmds"));
+  WriteBuiltInVerbs(store);
+
+  const std::string folder = program.Path();
+  const std::vector<std::tuple<std::string, std::string, std::string>> expected{
+      {"notes", folder + "\\Cmds\\run_notes.lnk", folder + "\\Cmds"},
+      {"create", folder + "\\quillet.exe", folder},
+      {"remove", folder + "\\quillet.exe", folder},
+      {"quillet", folder + "\\quillet.exe", folder},
+      {"clear", folder + "\\clear.vbs", folder}};
+  for (const auto& [name, target, path] : expected) {
+    EXPECT_EQ(Stored(name, nullptr), target + '\0') << name;
+    EXPECT_EQ(Stored(name, "Path"), path + '\0') << name;
+  }
+  EXPECT_EQ(Stored("notes", "Other"), std::string("kept") + '\0');
   EXPECT_TRUE(prompt.Records().empty());
 }
 
-TEST_F(AppPathsStore, CreateOverAnExistingSubkeyRewritesBothValuesAndKeepsTheRest) {
-  AddAppPathsEntry("notes.exe", "C:\\old.exe");
-  HKEY key = nullptr;
-  RegOpenKeyExA(HKEY_LOCAL_MACHINE, AppPathsSubkey("notes").c_str(), 0, KEY_SET_VALUE, &key);
-  RegSetValueExA(key, "Other", 0, REG_SZ, reinterpret_cast<const BYTE*>("kept"), 5);
-  RegCloseKey(key);
-
-  CreateAppPathsKey(store, "notes");
-  EXPECT_EQ(ReadLocalMachineValue(AppPathsSubkey("notes"), nullptr).data,
-            StoredText(program.Path() + "\\Cmds\\run_notes.lnk"));
-  EXPECT_EQ(ReadLocalMachineValue(AppPathsSubkey("notes"), "Other").data, StoredText("kept"));
-}
-
-TEST_F(AppPathsStore, WritesThatCannotCreateTheSubkeyShowTheRegistryError) {
+TEST_F(AppPathsStore, RegistryFailuresAreShown) {
   hklm.MakeUnwritable();
   CreateAppPathsKey(store, "notes");
-  WriteBuiltInVerbs(store);
-  ASSERT_EQ(prompt.Records().size(), 2u);  // the verbs stop at their first failure
-  for (const auto& record : prompt.Records()) {
-    EXPECT_EQ(record.text, "Error creating registry key!");
-    EXPECT_EQ(record.title, "Quillet");
-    EXPECT_EQ(record.flags, 16u);
-  }
+  WriteBuiltInVerbs(store);  // stops at its first failure
   EXPECT_FALSE(AppPathsEntryExists("notes.exe"));
+
+  testing::DeleteKeyTree(HKEY_LOCAL_MACHINE, kAppPathsKey);
+  SystemCommandList system;
+  ListSystemCommands(store, {}, system);
+  EXPECT_TRUE(system.empty());
+  const std::vector<std::string> shown{"Error creating registry key!|Quillet|16", "Error creating registry key!|Quillet|16",
+                                       "Couldn\xB4t recieve the list of system commands!|Quillet|64"};
+  EXPECT_EQ(prompt.Summaries(), shown);
 }
 
-TEST_F(AppPathsStore, BuiltInVerbsPointAtTheProgramAndItsClearScript) {
-  WriteBuiltInVerbs(store);
-  const std::string exe = program.Path() + "\\quillet.exe";
-  for (const char* verb : {"create", "remove", "quillet"}) {
-    EXPECT_EQ(ReadLocalMachineValue(AppPathsSubkey(verb), nullptr).data, StoredText(exe)) << verb;
-    EXPECT_EQ(ReadLocalMachineValue(AppPathsSubkey(verb), "Path").data, StoredText(program.Path())) << verb;
-  }
-  EXPECT_EQ(ReadLocalMachineValue(AppPathsSubkey("clear"), nullptr).data,
-            StoredText(program.Path() + "\\clear.vbs"));
-  EXPECT_TRUE(prompt.Records().empty());
-}
-
-TEST_F(AppPathsStore, DeleteRemovesSubkeyShortcutAndDefinitionButNothingElse) {
+TEST_F(AppPathsStore, DeleteRemovesOnlyTheCommandsOwnVisibleFilesInCmds) {
   CreateAppPathsKey(store, "notes");
-  for (const char* extension : {".lnk", ".cfg", ".vbs", ".url"}) {
+  for (const char* extension : {".lnk", ".cfg", ".vbs"}) {
     testing::WriteFileBytes(GeneratedFilePath(program.Path(), "notes", extension), "x");
   }
-  DeleteCommand(store, "notes");
-  EXPECT_FALSE(AppPathsEntryExists("notes.exe"));
-  EXPECT_FALSE(testing::FileExists(GeneratedFilePath(program.Path(), "notes", ".lnk")));
-  EXPECT_FALSE(testing::FileExists(GeneratedFilePath(program.Path(), "notes", ".cfg")));
-  EXPECT_TRUE(testing::FileExists(GeneratedFilePath(program.Path(), "notes", ".vbs")));
-  EXPECT_TRUE(testing::FileExists(GeneratedFilePath(program.Path(), "notes", ".url")));
-
-  DeleteCommand(store, "never-made");  // nothing to delete: no error, no message
-  EXPECT_TRUE(prompt.Records().empty());
-}
-
-TEST_F(AppPathsStore, DeleteLeavesHiddenFilesAndEverythingOutsideCmds) {
   const std::string hidden = GeneratedFilePath(program.Path(), "secret", ".cfg");
   testing::WriteFileBytes(hidden, "x");
   SetFileAttributesA(hidden.c_str(), FILE_ATTRIBUTE_HIDDEN);
-  DeleteCommand(store, "secret");
-  EXPECT_TRUE(testing::FileExists(hidden));
-
   const std::string outside = program.File("victim.lnk");
   testing::WriteFileBytes(outside, "x");
-  DeleteCommand(store, "x\\..\\..\\victim");
-  DeleteCommand(store, "x/../../victim");
-  EXPECT_TRUE(testing::FileExists(outside));
+
+  for (const char* name : {"notes", "secret", "x\\..\\..\\victim", "x/../../victim", "never-made"}) {
+    DeleteCommand(store, name);
+  }
+  EXPECT_FALSE(AppPathsEntryExists("notes.exe"));
+  EXPECT_FALSE(testing::FileExists(GeneratedFilePath(program.Path(), "notes", ".lnk")));
+  EXPECT_FALSE(testing::FileExists(GeneratedFilePath(program.Path(), "notes", ".cfg")));
+  for (const std::string& kept : {GeneratedFilePath(program.Path(), "notes", ".vbs"), hidden, outside}) {
+    EXPECT_TRUE(testing::FileExists(kept)) << kept;
+  }
+  EXPECT_TRUE(prompt.Records().empty());
 }
 
 TEST_F(AppPathsStore, SystemListLeavesOutUserCommandsAndShortNames) {
@@ -111,48 +94,22 @@ TEST_F(AppPathsStore, SystemListLeavesOutUserCommandsAndShortNames) {
   AddAppPathsEntry("tool.exe", "  C:\\tool.exe  ");
   AddAppPathsEntry("ab", "C:\\short");
   AddAppPathsEntry("x.ex", "C:\\four");
+  AddAppPathsEntry("long.exe", std::string(300, 'a'));
+  AddAppPathsEntry("fits.exe", std::string(254, 'b'));
   const UserCommandList users{{" mine ", "", "", "1", 0}, {"mine2", "", "", "1", 0}};
 
   SystemCommandList system;
   ListSystemCommands(store, users, system);
   ReadSystemCommandTargets(system);
-
   std::vector<std::pair<std::string, std::string>> rows;
   for (const auto& row : system) rows.emplace_back(row.name, row.target);
   std::sort(rows.begin(), rows.end());
   // Case counts: "Mine2" is not the user command "mine2". "tool.com" shows as "tool" and takes
-  // its target from tool.exe.
+  // its target from tool.exe; a target too long to read stays empty.
   const std::vector<std::pair<std::string, std::string>> expected{
-      {"Mine2", "C:\\x.lnk"}, {"tool", "C:\\tool.exe"}, {"tool", "C:\\tool.exe"}};
+      {"Mine2", "C:\\x.lnk"}, {"fits", std::string(254, 'b')}, {"long", ""}, {"tool", "C:\\tool.exe"},
+      {"tool", "C:\\tool.exe"}};
   EXPECT_EQ(rows, expected);
-}
-
-TEST_F(AppPathsStore, SystemTargetsThatCannotBeReadStayEmpty) {
-  AddAppPathsEntry("long.exe", std::string(300, 'a'));
-  AddAppPathsEntry("fits.exe", std::string(254, 'b'));
-  AddAppPathsEntry("other.com", "C:\\other.com");
-  SystemCommandList system;
-  ListSystemCommands(store, {}, system);
-  ReadSystemCommandTargets(system);
-  ASSERT_EQ(system.size(), 3u);
-  for (const auto& row : system) {
-    if (row.name == "fits") EXPECT_EQ(row.target, std::string(254, 'b'));
-    else EXPECT_EQ(row.target, "") << row.name;
-  }
-}
-
-TEST(AppPathsStoreWithoutKey, AnUnreadableAppPathsKeyIsReported) {
-  testing::LocalMachineSandbox hklm;
-  RegDeleteTreeA(HKEY_LOCAL_MACHINE, kAppPathsKey);
-  RegDeleteKeyA(HKEY_LOCAL_MACHINE, kAppPathsKey);
-  testing::RecordingPrompt prompt;
-  const StoreContext store{"C:\\nowhere", nullptr, prompt};
-  SystemCommandList system;
-  ListSystemCommands(store, {}, system);
-  EXPECT_TRUE(system.empty());
-  ASSERT_EQ(prompt.Records().size(), 1u);
-  EXPECT_EQ(prompt.Records()[0].text, "Couldn\xB4t recieve the list of system commands!");
-  EXPECT_EQ(prompt.Records()[0].flags, 64u);
 }
 
 }  // namespace

@@ -44,6 +44,14 @@ void RecordingPrompt::ShowHelpTopic(const std::string& helpFile, int topic) {
   helpTopics_.push_back({helpFile, topic});
 }
 
+std::vector<std::string> RecordingPrompt::Summaries() const {
+  std::vector<std::string> summaries;
+  for (const PromptRecord& record : records_) {
+    summaries.push_back(record.text + "|" + record.title + "|" + std::to_string(record.flags));
+  }
+  return summaries;
+}
+
 std::vector<std::string> RecordingPrompt::Texts() const {
   std::vector<std::string> texts;
   for (const PromptRecord& record : records_) texts.push_back(record.text);

@@ -52,6 +52,8 @@ class RecordingPrompt : public Prompt {
 
   const std::vector<PromptRecord>& Records() const { return records_; }
   std::vector<std::string> Texts() const;
+  // Each message as "text|title|flags", for comparing a whole exchange at once.
+  std::vector<std::string> Summaries() const;
   const std::vector<FileDialogRequest>& FileRequests() const { return fileRequests_; }
   int FolderRequests() const { return folderRequests_; }
   const std::vector<HelpRecord>& HelpTopics() const { return helpTopics_; }

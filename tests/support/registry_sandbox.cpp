@@ -8,16 +8,16 @@ namespace quillet::testing {
 namespace {
 constexpr const char* kSandboxParent = "Software\\QuilletTestSandbox\\";
 
-HKEY CreateKey(HKEY parent, const std::string& path, REGSAM access) {
+HKEY CreateKey(HKEY parent, const std::string& path) {
   HKEY key = nullptr;
-  RegCreateKeyExA(parent, path.c_str(), 0, nullptr, 0, access, nullptr, &key, nullptr);
+  RegCreateKeyExA(parent, path.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key, nullptr);
   return key;
 }
 }  // namespace
 
 LocalMachineSandbox::LocalMachineSandbox() : path_(kSandboxParent + UniqueName("hklm")) {
-  root_ = CreateKey(HKEY_CURRENT_USER, path_, KEY_ALL_ACCESS);
-  RegCloseKey(CreateKey(root_, kAppPathsKey, KEY_ALL_ACCESS));
+  root_ = CreateKey(HKEY_CURRENT_USER, path_);
+  RegCloseKey(CreateKey(root_, kAppPathsKey));
   RegOverridePredefKey(HKEY_LOCAL_MACHINE, root_);
 }
 
@@ -25,7 +25,7 @@ void LocalMachineSandbox::MakeUnwritable() {
   // Windows refuses subkeys under a handle opened without KEY_CREATE_SUB_KEY, but Wine does not
   // check that; a handle to a deleted key refuses new subkeys on both.
   const std::string gone = path_ + "-gone";
-  const HKEY deleted = CreateKey(HKEY_CURRENT_USER, gone, KEY_ALL_ACCESS);
+  const HKEY deleted = CreateKey(HKEY_CURRENT_USER, gone);
   RegDeleteKeyA(HKEY_CURRENT_USER, gone.c_str());
   RegOverridePredefKey(HKEY_LOCAL_MACHINE, deleted);
   RegCloseKey(deleted);
@@ -37,36 +37,49 @@ LocalMachineSandbox::~LocalMachineSandbox() {
   RegDeleteTreeA(HKEY_CURRENT_USER, path_.c_str());
 }
 
-void AddAppPathsEntry(const std::string& subkeyName, const std::string& defaultValue) {
-  const HKEY key = CreateKey(HKEY_LOCAL_MACHINE, std::string(kAppPathsKey) + "\\" + subkeyName, KEY_ALL_ACCESS);
-  RegSetValueExA(key, nullptr, 0, REG_SZ, reinterpret_cast<const BYTE*>(defaultValue.c_str()),
-                 static_cast<DWORD>(defaultValue.size() + 1));
-  RegCloseKey(key);
-}
-
-bool AppPathsEntryExists(const std::string& subkeyName) {
-  HKEY key = nullptr;
-  if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, (std::string(kAppPathsKey) + "\\" + subkeyName).c_str(), 0, KEY_READ,
-                    &key) != ERROR_SUCCESS) {
-    return false;
-  }
-  RegCloseKey(key);
+bool KeyExists(HKEY root, const std::string& key) {
+  HKEY opened = nullptr;
+  if (RegOpenKeyExA(root, key.c_str(), 0, KEY_READ, &opened) != ERROR_SUCCESS) return false;
+  RegCloseKey(opened);
   return true;
 }
 
-RegistryValue ReadLocalMachineValue(const std::string& subkey, const char* valueName) {
-  RegistryValue result;
-  HKEY key = nullptr;
-  if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, subkey.c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS) return result;
+void DeleteKeyTree(HKEY root, const std::string& key) {
+  RegDeleteTreeA(root, key.c_str());
+  RegDeleteKeyA(root, key.c_str());
+}
+
+std::string RegistryText(HKEY root, const std::string& key, const char* valueName) {
+  char text[2048] = {};
+  DWORD size = sizeof text - 1;
+  if (RegGetValueA(root, key.c_str(), valueName, RRF_RT_REG_SZ, nullptr, text, &size) != ERROR_SUCCESS) return {};
+  return text;
+}
+
+void SetRegistryText(HKEY root, const std::string& key, const char* valueName, const std::string& text) {
+  RegSetKeyValueA(root, key.c_str(), valueName, REG_SZ, text.c_str(), static_cast<DWORD>(text.size() + 1));
+}
+
+std::string RegistryBytes(HKEY root, const std::string& key, const char* valueName) {
+  HKEY opened = nullptr;
+  if (RegOpenKeyExA(root, key.c_str(), 0, KEY_READ, &opened) != ERROR_SUCCESS) return {};
   DWORD size = 0;
-  if (RegQueryValueExA(key, valueName, nullptr, &result.type, nullptr, &size) == ERROR_SUCCESS) {
-    result.data.resize(size);
-    RegQueryValueExA(key, valueName, nullptr, &result.type, reinterpret_cast<BYTE*>(result.data.data()), &size);
-    result.data.resize(size);
-    result.found = true;
+  std::string bytes;
+  if (RegQueryValueExA(opened, valueName, nullptr, nullptr, nullptr, &size) == ERROR_SUCCESS) {
+    bytes.resize(size);  // RegGetValue would add a NUL the value may lack: read it as stored
+    RegQueryValueExA(opened, valueName, nullptr, nullptr, reinterpret_cast<BYTE*>(bytes.data()), &size);
+    bytes.resize(size);
   }
-  RegCloseKey(key);
-  return result;
+  RegCloseKey(opened);
+  return bytes;
+}
+
+void AddAppPathsEntry(const std::string& subkeyName, const std::string& defaultValue) {
+  SetRegistryText(HKEY_LOCAL_MACHINE, std::string(kAppPathsKey) + "\\" + subkeyName, nullptr, defaultValue);
+}
+
+bool AppPathsEntryExists(const std::string& subkeyName) {
+  return KeyExists(HKEY_LOCAL_MACHINE, std::string(kAppPathsKey) + "\\" + subkeyName);
 }
 
 }  // namespace quillet::testing

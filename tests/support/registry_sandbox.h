@@ -1,6 +1,7 @@
 #pragma once
 // Redirects this test process's HKEY_LOCAL_MACHINE to a fresh, empty key of its own, so store
-// tests see an App Paths key that holds exactly what they put there.
+// tests see an App Paths key that holds exactly what they put there; and the registry look-ups
+// that checks need.
 
 #include <windows.h>
 
@@ -24,15 +25,16 @@ class LocalMachineSandbox {
   HKEY root_ = nullptr;
 };
 
-// Registry helpers for checks, on the (possibly redirected) HKLM.
+bool KeyExists(HKEY root, const std::string& key);
+void DeleteKeyTree(HKEY root, const std::string& key);
+// A text value (valueName null: the default value); "" when missing.
+std::string RegistryText(HKEY root, const std::string& key, const char* valueName = nullptr);
+void SetRegistryText(HKEY root, const std::string& key, const char* valueName, const std::string& text);
+// Exactly the stored bytes of a value, a terminating NUL included if stored; "" when missing.
+std::string RegistryBytes(HKEY root, const std::string& key, const char* valueName);
+
+// The same on the (possibly redirected) App Paths key, by subkey name ("notes.exe").
 void AddAppPathsEntry(const std::string& subkeyName, const std::string& defaultValue);
 bool AppPathsEntryExists(const std::string& subkeyName);
-// The raw data of a value, type and all; the returned size counts what the registry holds.
-struct RegistryValue {
-  bool found = false;
-  DWORD type = 0;
-  std::string data;  // exactly the stored bytes, a terminating NUL included if stored
-};
-RegistryValue ReadLocalMachineValue(const std::string& subkey, const char* valueName);
 
 }  // namespace quillet::testing

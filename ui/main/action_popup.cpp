@@ -57,8 +57,10 @@ void ActionPopup::Open(HWND mainWindow, POINT mouseInList, const std::string& na
   const int left = main.left + mouseInList.x + TwipsToPixels(1600, dpi);
   const int top = main.top + mouseInList.y + TwipsToPixels(650, dpi);
   SetWindowTextA(Label(kHeading), ("  " + name).c_str());
+  Highlight(-1);  // the light of the last opening would point at an item nobody chose
   SetWindowPos(Handle(), HWND_TOP, left, top, frame.right - frame.left, frame.bottom - frame.top, SWP_SHOWWINDOW);
   SetForegroundWindow(Handle());
+  SetFocus(Handle());
 }
 
 void ActionPopup::Hide() {
@@ -69,6 +71,19 @@ void ActionPopup::Highlight(int item) {
   if (item == highlighted_) return;
   highlighted_ = item;
   for (int i = 0; i < 3; ++i) InvalidateRect(Label(static_cast<Item>(i)), nullptr, TRUE);
+}
+
+// As in a menu: the arrow keys move the light, Enter or Space chooses, Esc closes.
+void ActionPopup::OnKey(UINT key) {
+  if (key == VK_ESCAPE) Hide();
+  if (key == VK_DOWN || key == VK_UP) {
+    const int step = key == VK_DOWN ? 1 : 2;  // two steps forward is one back, round the three labels
+    Highlight(highlighted_ < 0 ? kEditCommand : (highlighted_ + step) % 3);
+  }
+  if ((key == VK_RETURN || key == VK_SPACE) && highlighted_ >= 0) {
+    Hide();
+    if (onItem_) onItem_(static_cast<Item>(highlighted_));
+  }
 }
 
 void ActionPopup::Paint() {
@@ -119,6 +134,11 @@ LRESULT ActionPopup::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       return 0;
     case WM_ACTIVATE:
       if (LOWORD(wParam) == WA_INACTIVE) Hide();  // a click elsewhere closes it
+      return 0;
+    case WM_GETDLGCODE:
+      return DLGC_WANTALLKEYS;  // the keys below are the popup's, not the dialog manager's
+    case WM_KEYDOWN:
+      OnKey(static_cast<UINT>(wParam));
       return 0;
   }
   return WindowBase::HandleMessage(message, wParam, lParam);

@@ -38,6 +38,7 @@ class ActionPopup : public WindowBase {
   static constexpr int kFirstLabelId = 10;
   bool CreateFor(HWND mainWindow);
   void Highlight(int item);
+  void OnKey(UINT key);
   void Paint();
 
   ItemHandler onItem_;

@@ -9,8 +9,6 @@ namespace quillet {
 
 namespace {
 
-constexpr COLORREF kMaskColour = RGB(192, 192, 192);
-
 // The small icon of a program file; null when it has none or cannot be read.
 ScopedIcon ExtractSmallIcon(const std::string& path) {
   const auto extract = SystemFunction<decltype(ExtractIconExA)>("shell32.dll", "ExtractIconExA");
@@ -19,14 +17,48 @@ ScopedIcon ExtractSmallIcon(const std::string& path) {
   return ScopedIcon(small);
 }
 
+// A picture of 24 bits a pixel: without an alpha channel, the list draws its marks over it (Wine
+// draws none over pictures with one) and the mask colour decides what is transparent.
+HBITMAP Canvas(int width, int height) {
+  BITMAPINFO format{};
+  format.bmiHeader.biSize = sizeof format.bmiHeader;
+  format.bmiHeader.biWidth = width;
+  format.bmiHeader.biHeight = height;
+  format.bmiHeader.biPlanes = 1;
+  format.bmiHeader.biBitCount = 24;
+  format.bmiHeader.biCompression = BI_RGB;
+  void* bits = nullptr;
+  return CreateDIBSection(nullptr, &format, DIB_RGB_COLORS, &bits, nullptr, 0);
+}
+
+// Built-in pictures are drawn at 16 x 16 pixels; above that they are scaled pixel by pixel, so
+// that the mask colour stays exact.
+void AddScaled(HIMAGELIST images, HBITMAP picture, int pictures, int drawnSize, int size, COLORREF mask) {
+  const HDC screen = GetDC(nullptr);
+  const HDC from = CreateCompatibleDC(screen);
+  const HDC to = CreateCompatibleDC(screen);
+  const HBITMAP scaled = Canvas(pictures * size, size);
+  const HGDIOBJ oldFrom = SelectObject(from, picture);
+  const HGDIOBJ oldTo = SelectObject(to, scaled);
+  SetStretchBltMode(to, COLORONCOLOR);
+  StretchBlt(to, 0, 0, pictures * size, size, from, 0, 0, pictures * drawnSize, drawnSize, SRCCOPY);
+  SelectObject(from, oldFrom);
+  SelectObject(to, oldTo);
+  DeleteDC(from);
+  DeleteDC(to);
+  ReleaseDC(nullptr, screen);
+  ImageList_AddMasked(images, scaled, mask);
+  DeleteObject(scaled);
+}
+
 }  // namespace
 
-CommandIcons::CommandIcons()
-    : images_(ImageList_Create(16, 16, ILC_COLOR32 | ILC_MASK, kBuiltInIconCount, 16)) {
+CommandIcons::CommandIcons(int size)
+    : size_(size), images_(ImageList_Create(size, size, ILC_COLOR32 | ILC_MASK, kBuiltInIconCount, 16)) {
   const HBITMAP strip = static_cast<HBITMAP>(
       LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDB_COMMANDS), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
   if (strip) {
-    ImageList_AddMasked(images_.Get(), strip, kMaskColour);
+    AddScaled(images_.Get(), strip, kBuiltInIconCount, 16, size_, kMaskColour);
     DeleteObject(strip);
   }
   AddOverlays();
@@ -36,27 +68,33 @@ int CommandIcons::ProgramIcon(const std::string& path) {
   const std::string key = LowerAscii(path);
   if (const auto known = programIcons_.find(key); known != programIcons_.end()) return known->second;
   const ScopedIcon icon = ExtractSmallIcon(path);
-  const int position = icon ? ImageList_AddIcon(images_.Get(), icon.Get()) + 1 : EmptyIcon();
+  // Drawn on the lists' own background rather than kept with its transparency, so that it can
+  // carry a mark (see Canvas); the lists show nothing else around it.
+  const HICON picture = icon.Get();
+  const int position =
+      icon ? AddDrawn([&](HDC canvas) { DrawIconEx(canvas, 0, 0, picture, size_, size_, 0, nullptr, DI_NORMAL); },
+                      size_, kIconBackground)
+           : EmptyIcon();
   programIcons_.emplace(key, position);
   return position;
 }
 
-int CommandIcons::AddDrawn(const std::function<void(HDC)>& draw) {
+int CommandIcons::AddDrawn(const std::function<void(HDC)>& draw, int drawnSize, COLORREF background) {
   const HDC screen = GetDC(nullptr);
-  const HBITMAP picture = CreateCompatibleBitmap(screen, 16, 16);
+  const HBITMAP picture = Canvas(drawnSize, drawnSize);
   const HDC canvas = CreateCompatibleDC(screen);
   const HGDIOBJ previous = SelectObject(canvas, picture);
-  const HBRUSH mask = CreateSolidBrush(kMaskColour);
-  const RECT all{0, 0, 16, 16};
-  FillRect(canvas, &all, mask);
-  DeleteObject(mask);
+  const HBRUSH fill = CreateSolidBrush(background);
+  const RECT all{0, 0, drawnSize, drawnSize};
+  FillRect(canvas, &all, fill);
+  DeleteObject(fill);
   draw(canvas);
   SelectObject(canvas, previous);
   DeleteDC(canvas);
   ReleaseDC(nullptr, screen);
-  const int position = ImageList_AddMasked(images_.Get(), picture, kMaskColour) + 1;
+  AddScaled(images_.Get(), picture, 1, drawnSize, size_, background);
   DeleteObject(picture);
-  return position;
+  return ImageList_GetImageCount(images_.Get());
 }
 
 int CommandIcons::EmptyIcon() {

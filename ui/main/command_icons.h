@@ -14,13 +14,18 @@
 
 namespace quillet {
 
+// The built-in pictures' transparent colour, and the lists' background.
+inline constexpr COLORREF kMaskColour = RGB(192, 192, 192);
+inline constexpr COLORREF kIconBackground = RGB(0xE0, 0xE0, 0xE0);
+
 class CommandIcons {
  public:
   // Marks drawn over a command's icon (list-view overlay numbers).
   enum Overlay : int { kNoOverlay = 0, kShadowedOverlay = 1, kMissingTargetOverlay = 2 };
 
-  // Loads the built-in pictures from the program's resources.
-  CommandIcons();
+  // Loads the built-in pictures from the program's resources, at `size` pixels square (the
+  // small-icon size of the window's DPI).
+  explicit CommandIcons(int size = 16);
 
   HIMAGELIST Images() const { return images_.Get(); }
 
@@ -32,9 +37,11 @@ class CommandIcons {
   int ProgramIcon(const std::string& path);
   int EmptyIcon();
   void AddOverlays();
-  // Adds a 16 x 16 picture drawn on the mask colour; its position, counted from 1.
-  int AddDrawn(const std::function<void(HDC)>& draw);
+  // Adds a picture drawn at drawnSize pixels square on `background`, which stays transparent,
+  // scaled to the list's size; its position, counted from 1.
+  int AddDrawn(const std::function<void(HDC)>& draw, int drawnSize = 16, COLORREF background = kMaskColour);
 
+  int size_;
   ScopedImageList images_;
   // Rows of the same program file share one image instead of adding a copy each, and programs
   // without an icon share one empty image.

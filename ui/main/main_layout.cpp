@@ -18,12 +18,9 @@ MainLayout LayoutMainWindow(double outerWidth, double outerHeight) {
   MainLayout layout;
   layout.restoreHeight = outerHeight < kMinimumOuterSize;
   layout.restoreWidth = outerWidth < kMinimumOuterSize;
-  layout.listHeight = outerHeight - 1500;
-  layout.listWidth = outerWidth - kCategoryPaneWidth - 250;
-  layout.userColumns = UserListColumns(layout.listWidth);
-  layout.systemColumns = SystemListColumns(layout.listWidth);
-  layout.buttonTop = layout.listHeight - kListTop + 70;
-  layout.helpPictureLeft = outerWidth - kHelpPictureSize - 450;
+  const double listWidth = PlaceControl(kMainControlPlaces[1], outerWidth, outerHeight).width;
+  layout.userColumns = UserListColumns(listWidth);
+  layout.systemColumns = SystemListColumns(listWidth);
   return layout;
 }
 

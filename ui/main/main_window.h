@@ -1,6 +1,10 @@
 #pragma once
 // The main window: owner of the user and system command lists for the whole run. The two
 // command lists are virtual list views that show the rows the window owns without copying them.
+//
+// Its code is spread by concern: main_window.cpp (controls, layout, DPI, focus and message
+// dispatch), main_window_lists.cpp (the two lists), main_window_categories.cpp (the category pane
+// and the status bar), main_window_actions.cpp (menus, buttons and the windows they open).
 
 #include <windows.h>
 
@@ -12,8 +16,8 @@
 #include <vector>
 
 #include "store/command_table.h"
-#include "store/store_watch.h"
 #include "store/store_context.h"
+#include "store/store_watch.h"
 #include "ui/common/prompt.h"
 #include "ui/common/scoped_ui_handles.h"
 #include "ui/common/shell_launcher.h"
@@ -23,21 +27,9 @@
 #include "ui/main/action_popup.h"
 #include "ui/main/command_health.h"
 #include "ui/main/command_icons.h"
+#include "ui/main/main_layout.h"
 
 namespace quillet {
-
-// Control ids of the main window.
-enum MainControl : int {
-  kCategoryPaneId = 100,  // lsvMenu
-  kUserListId,        // lsvMain
-  kSystemListId,      // lsvSystem
-  kAddButtonId,       // cmdAddCommand
-  kRemoveButtonId,    // cmdDelCommand
-  kHelpPictureId,     // imgHelp
-  kStatusBarId,       // StatusBar1
-};
-
-enum class Category { User, System };
 
 class MainWindow : public WindowBase, private CommandListOwner {
  public:
@@ -46,8 +38,8 @@ class MainWindow : public WindowBase, private CommandListOwner {
   // Creates the window hidden, at its design size, centred on the screen, with its controls.
   bool Create();
 
-  // The rest of a normal start: show the window, fill the user list, its status and icons, set
-  // up the category pane and write the Run-dialog verbs.
+  // The rest of a normal start: show the window, fill the user list (its first row selected), its
+  // status and icons, set up the category pane and write the Run-dialog verbs.
   void FinishNormalStart();
 
   // Lets the menu shortcuts act on a message meant for this window or its controls.
@@ -69,60 +61,72 @@ class MainWindow : public WindowBase, private CommandListOwner {
   const UserCommandList& UserCommands() const { return userCommands_; }
   const SystemCommandList& SystemCommands() const { return systemCommands_; }
   HWND Control(MainControl id) const { return GetDlgItem(Handle(), id); }
-
-  // The status bar's panels: count, type, category. Count and type are greyed while the system
-  // commands are shown.
-  struct StatusPanel {
-    std::string text;
-    bool enabled = true;
-  };
-  const StatusPanel& Status(int panel) const { return status_[static_cast<std::size_t>(panel)]; }
+  // The status bar's count and type panels are greyed while the system commands are shown; their
+  // texts are the status bar's own (SB_GETTEXT), as screen readers read them.
+  bool PanelGreyed(int panel) const { return !panelEnabled_[static_cast<std::size_t>(panel)]; }
 
  protected:
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
  private:
+  enum class Category { User, System };
+
   StoreContext Store() const { return {programFolder_, Handle(), prompt_}; }
   UserCommandList& UserCommandRows() override { return userCommands_; }
   void UserCommandsSaved() override;
   const ShadowIndex& ShadowingPrograms() const override { return shadows_; }
-  void OpenNewCommand();
-  void OpenImportWizard(ImportSource source);
-  void OnPopupItem(ActionPopup::Item item);
-  void OpenPopup(POINT mouseInList);
-  void RefreshFromStore();
+
+  // main_window.cpp
   void CreateControls();
   void ApplyDpi(UINT dpi);
-  void SetUpCategoryPane();
   void OnSize();
-  LRESULT OnNotify(NMHDR& header);
-  void OnCommand(int id);
-  void SwitchCategory();
-  void RemoveCommand();
-  void OpenHelpFile();
+  void OnActivate(bool active);
+
+  // main_window_lists.cpp
+  LRESULT OnListNotify(NMHDR& header);
   void ShowRows();
-  void RefreshStatusBar();
-  void SetStatus(int panel, const std::string& text, bool enabled = true);
-  void DrawStatusPanel(const DRAWITEMSTRUCT& item) const;
   std::optional<std::size_t> Selected(MainControl list) const;
+  void Select(MainControl list, std::size_t row);
+  void RemoveCommand();
+  void RefreshFromStore();
   // Looked up when a row is drawn, and kept until the lists are read again.
   const CommandHealth& HealthOf(const UserCommandRow& row);
 
+  // main_window_categories.cpp
+  void SetUpCategoryPane();
+  LRESULT OnCategoryNotify(const NMHDR& header);
+  void SwitchCategory();
+  void RefreshStatusBar();
+  void SetStatus(int panel, const std::string& text, bool enabled = true);
+  static LRESULT CALLBACK StatusBarProcedure(HWND bar, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
+                                             DWORD_PTR window);
+  void GreyDisabledPanels() const;
+
+  // main_window_actions.cpp
+  void OnCommand(int id);
+  void OpenNewCommand();
+  void OpenImportWizard(ImportSource source);
+  void OpenPopup(POINT at);
+  void OnPopupItem(ActionPopup::Item item);
+  void OpenHelpFile();
+
   std::string programFolder_;
   Prompt& prompt_;
-  SystemShellLauncher shell_;  // the settings' scripts and the About box's links
+  SystemShellLauncher shell_;  // the settings' scripts, the About box's links, the help file
   UserCommandList userCommands_;
   SystemCommandList systemCommands_;
+  Category category_ = Category::User;
   std::unique_ptr<CommandIcons> commandIcons_;  // imglstMain
   ScopedImageList categoryIcons_;               // imglstMenu
   ScopedAccelerators shortcuts_;
   ScopedFont font_;
-  std::array<StatusPanel, 3> status_;
-  ShadowIndex shadows_;                    // programs Windows finds before App Paths
+  std::array<bool, 3> panelEnabled_{true, true, true};  // count and type are greyed for "System"
+  ShadowIndex shadows_;                                 // programs Windows finds before App Paths
   std::unique_ptr<StoreWatch> watch_;
   std::map<std::string, CommandHealth> health_;  // by name and target
-  std::unique_ptr<CommandEditor> editor_;  // frmNewCommand
-  ActionPopup popup_;                      // frmMnuEdit
+  std::unique_ptr<CommandEditor> editor_;        // frmNewCommand
+  ActionPopup popup_;                            // frmMnuEdit
+  HWND lastFocus_ = nullptr;                     // given back when the window is active again
   // The outer size, in twips, at the end of the last layout pass: sizes below the minimum go
   // back to it.
   double rememberedWidth_ = 0;

@@ -52,6 +52,27 @@ void MainWindow::SetUpCategoryPane() {
   SetStatus(2, "My Commands");
 }
 
+LRESULT MainWindow::OnCategoryNotify(const NMHDR& header) {
+  switch (header.code) {
+    case NM_CLICK:
+      // A click beside the entries would leave none selected: the shown category stays selected.
+      if (!Selected(kCategoryPaneId)) Select(kCategoryPaneId, category_ == Category::User ? 0 : 1);
+      SwitchCategory();
+      return 0;
+    case LVN_ITEMCHANGED: {
+      // The arrow keys switch as a click does; a click itself switches on NM_CLICK.
+      const auto& change = reinterpret_cast<const NMLISTVIEW&>(header);
+      const bool selected = (change.uNewState & LVIS_SELECTED) && !(change.uOldState & LVIS_SELECTED);
+      if (selected && GetKeyState(VK_LBUTTON) >= 0) SwitchCategory();
+      return 0;
+    }
+    case LVN_KEYDOWN:
+      if (reinterpret_cast<const NMLVKEYDOWN&>(header).wVKey == VK_SPACE) SwitchCategory();
+      return 0;
+  }
+  return 0;
+}
+
 void MainWindow::SwitchCategory() {
   const HWND pane = Control(kCategoryPaneId);
   const std::optional<std::size_t> entry = Selected(kCategoryPaneId);
@@ -62,6 +83,7 @@ void MainWindow::SwitchCategory() {
   ListView_GetItem(pane, &item);
   const bool user = item.lParam == kUserTag;
   if (!user && item.lParam != kSystemTag) return;
+  category_ = user ? Category::User : Category::System;
 
   const HMENU menu = GetMenu(Handle());
   EnableWindow(Control(kAddButtonId), user);
@@ -77,11 +99,11 @@ void MainWindow::SwitchCategory() {
   }
   // The system list is read again on every click, so it shows what App Paths holds now.
   RebuildSystemList(Store(), userCommands_, systemCommands_);
+  ListView_SetItemState(Control(kSystemListId), -1, 0, LVIS_SELECTED | LVIS_FOCUSED);
   ShowRows();
-  const HWND systemList = Control(kSystemListId);
-  ShowWindow(systemList, SW_SHOW);
+  ShowWindow(Control(kSystemListId), SW_SHOW);
   ShowWindow(Control(kUserListId), SW_HIDE);
-  if (!systemCommands_.empty()) ListView_SetItemState(systemList, 0, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
+  if (!systemCommands_.empty()) Select(kSystemListId, 0);
   SetStatus(0, "Count:", false);
   SetStatus(1, "Type:", false);
   SetStatus(2, "System Commands");
@@ -93,22 +115,40 @@ void MainWindow::RefreshStatusBar() {
   SetStatus(1, texts.type);
 }
 
-// The panels are drawn by the window, since a status bar cannot grey one panel by itself.
+// The texts are the status bar's own, so that other programs (screen readers) read them with
+// SB_GETTEXT; a greyed panel is painted over in grey after the status bar has drawn it.
 void MainWindow::SetStatus(int panel, const std::string& text, bool enabled) {
-  status_[static_cast<std::size_t>(panel)] = {text, enabled};
-  SendMessageA(Control(kStatusBarId), SB_SETTEXTA, static_cast<WPARAM>(panel) | SBT_OWNERDRAW, panel);
+  panelEnabled_[static_cast<std::size_t>(panel)] = enabled;
+  SendMessageA(Control(kStatusBarId), SB_SETTEXTA, static_cast<WPARAM>(panel), reinterpret_cast<LPARAM>(text.c_str()));
+  InvalidateRect(Control(kStatusBarId), nullptr, TRUE);
 }
 
-void MainWindow::DrawStatusPanel(const DRAWITEMSTRUCT& item) const {
-  if (item.itemID >= status_.size()) return;
-  const StatusPanel& panel = status_[item.itemID];
-  RECT area = item.rcItem;
-  area.left += 3;
-  SetBkMode(item.hDC, TRANSPARENT);
-  SetTextColor(item.hDC, GetSysColor(panel.enabled ? COLOR_BTNTEXT : COLOR_GRAYTEXT));
-  const HGDIOBJ previous = SelectObject(item.hDC, font_ ? font_.Get() : GetStockObject(DEFAULT_GUI_FONT));
-  DrawTextA(item.hDC, panel.text.c_str(), -1, &area, DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | DT_END_ELLIPSIS);
-  SelectObject(item.hDC, previous);
+LRESULT CALLBACK MainWindow::StatusBarProcedure(HWND bar, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
+                                                DWORD_PTR window) {
+  const LRESULT result = DefSubclassProc(bar, message, wParam, lParam);
+  if (message == WM_PAINT) reinterpret_cast<const MainWindow*>(window)->GreyDisabledPanels();
+  return result;
+}
+
+void MainWindow::GreyDisabledPanels() const {
+  const HWND bar = Control(kStatusBarId);
+  const HDC dc = GetDC(bar);
+  const HGDIOBJ previous = SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageA(bar, WM_GETFONT, 0, 0)));
+  for (int panel = 0; panel < static_cast<int>(panelEnabled_.size()); ++panel) {
+    if (panelEnabled_[static_cast<std::size_t>(panel)]) continue;
+    RECT area{};
+    SendMessageA(bar, SB_GETRECT, static_cast<WPARAM>(panel), reinterpret_cast<LPARAM>(&area));
+    char text[256] = {};
+    SendMessageA(bar, SB_GETTEXTA, static_cast<WPARAM>(panel), reinterpret_cast<LPARAM>(text));
+    InflateRect(&area, -2, -1);
+    FillRect(dc, &area, GetSysColorBrush(COLOR_BTNFACE));
+    area.left += 1;
+    SetBkMode(dc, TRANSPARENT);
+    SetTextColor(dc, GetSysColor(COLOR_GRAYTEXT));
+    DrawTextA(dc, text, -1, &area, DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | DT_END_ELLIPSIS);
+  }
+  SelectObject(dc, previous);
+  ReleaseDC(bar, dc);
 }
 
 }  // namespace quillet

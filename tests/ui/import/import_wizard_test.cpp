@@ -8,7 +8,7 @@
 
 #include "store/definition_file.h"
 #include "store/store_paths.h"
-#include "tests/scripts/shortcut_reader.h"
+#include "tests/tools/shortcut_reader.h"
 #include "tests/support/recording_list.h"
 #include "tests/support/recording_prompt.h"
 #include "tests/support/registry_sandbox.h"

@@ -7,7 +7,6 @@ namespace {
 
 TEST(MainLayout, ColumnsAtTenThousandTwips) {
   const MainLayout layout = LayoutMainWindow(10000, 7000);
-  EXPECT_DOUBLE_EQ(layout.listWidth, 8295);
   EXPECT_DOUBLE_EQ(layout.userColumns.command, 1659);
   EXPECT_DOUBLE_EQ(layout.userColumns.path, 4977);
   EXPECT_DOUBLE_EQ(layout.userColumns.parameters, 1589);
@@ -16,11 +15,22 @@ TEST(MainLayout, ColumnsAtTenThousandTwips) {
 }
 
 TEST(MainLayout, ListsFillTheWindowAndButtonsFollowTheirBottom) {
-  const MainLayout layout = LayoutMainWindow(10000, 7000);
-  EXPECT_DOUBLE_EQ(layout.listHeight, 5500);
-  EXPECT_DOUBLE_EQ(layout.buttonTop, 5570);
-  EXPECT_DOUBLE_EQ(layout.helpPictureLeft, 10000 - 480 - 450);
-  EXPECT_FALSE(layout.restoreWidth || layout.restoreHeight);
+  const struct {
+    MainControl id;
+    TwipsRect place;
+  } expected[] = {
+      {kCategoryPaneId, {30, 0, 1455, 5500}},   {kUserListId, {1530, 0, 8295, 5500}},
+      {kSystemListId, {1530, 0, 8295, 5500}},   {kAddButtonId, {120, 5570, 1335, 375}},
+      {kRemoveButtonId, {1560, 5570, 1575, 375}}, {kHelpPictureId, {10000 - 480 - 450, 5570, 480, 480}},
+  };
+  for (std::size_t i = 0; i < std::size(expected); ++i) {
+    ASSERT_EQ(kMainControlPlaces[i].id, expected[i].id);
+    const TwipsRect place = PlaceControl(kMainControlPlaces[i], 10000, 7000);
+    EXPECT_DOUBLE_EQ(place.left, expected[i].place.left) << i;
+    EXPECT_DOUBLE_EQ(place.top, expected[i].place.top) << i;
+    EXPECT_DOUBLE_EQ(place.width, expected[i].place.width) << i;
+    EXPECT_DOUBLE_EQ(place.height, expected[i].place.height) << i;
+  }
 }
 
 TEST(MainLayout, EachDimensionBelowTheMinimumIsJudgedOnItsOwn) {

@@ -1,3 +1,6 @@
+// The main window, made for real in this process and driven with the messages that the mouse and
+// the keyboard would send.
+
 #include "ui/main/main_window.h"
 
 #include <commctrl.h>
@@ -9,11 +12,18 @@
 #include "tests/support/registry_sandbox.h"
 #include "tests/support/temp_program_folder.h"
 #include "ui/common/twips.h"
+#include "ui/editor/command_editor_ids.h"
 #include "ui/main/main_layout.h"
 #include "ui/main/main_menu.h"
 
 namespace quillet {
 namespace {
+
+std::string TextOf(HWND window) {
+  char text[256] = {};
+  GetWindowTextA(window, text, sizeof text);
+  return text;
+}
 
 std::string ListText(HWND list, int row, int column) {
   char text[256] = {};
@@ -21,44 +31,68 @@ std::string ListText(HWND list, int row, int column) {
   return text;
 }
 
-
 std::string MenuText(HMENU menu, int position) {
   char text[128] = {};
   GetMenuStringA(menu, static_cast<UINT>(position), text, sizeof text, MF_BYPOSITION);
   return text;
 }
 
+// A window with the commands of `definitions` (name, target) and another program's App Paths entry.
 class MainWindowTest : public ::testing::Test {
  protected:
-  void SetUp() override {
+  void Open(const std::vector<std::pair<std::string, std::string>>& definitions) {
     testing::AddAppPathsEntry("othertool.exe", "C:\\other\\tool.exe");
-    testing::WriteFileBytes(GeneratedFilePath(program.Path(), "notes", ".cfg"),
-                            DefinitionFileText("notes", "C:\\notes.txt", "-a", 3));
-    testing::WriteFileBytes(GeneratedFilePath(program.Path(), "web", ".cfg"),
-                            DefinitionFileText("web", "http://example.com/", "", 1));
+    for (const auto& [name, target] : definitions) {
+      testing::WriteFileBytes(GeneratedFilePath(program.Path(), name, ".cfg"), DefinitionFileText(name, target, "-a", 3));
+    }
     ASSERT_TRUE(window.Create());
     window.FinishNormalStart();
   }
+  void SetUp() override { Open({{"notes", "C:\\notes.txt"}, {"web", "http://example.com/"}}); }
 
+  HWND Control(MainControl id) const { return window.Control(id); }
+  int SelectedRow(MainControl list) const { return ListView_GetNextItem(Control(list), -1, LVNI_SELECTED); }
   void Select(MainControl list, int row) {
-    ListView_SetItemState(window.Control(list), row, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
+    ListView_SetItemState(Control(list), row, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
   }
-  void PressKey(MainControl list, WPARAM key) { SendMessageA(window.Control(list), WM_KEYDOWN, key, 0); }
-  void ClickCategory(int entry) {
-    Select(kCategoryPaneId, entry);
-    NMHDR click{window.Control(kCategoryPaneId), static_cast<UINT_PTR>(kCategoryPaneId), static_cast<UINT>(NM_CLICK)};
-    SendMessageA(window.Handle(), WM_NOTIFY, kCategoryPaneId, reinterpret_cast<LPARAM>(&click));
-  }
-  bool Enabled(int menuItem) {
-    return !(GetMenuState(GetMenu(window.Handle()), static_cast<UINT>(menuItem), MF_BYCOMMAND) & MF_GRAYED);
-  }
-
-  int RowOf(const std::string& name) {
-    for (int row = 0; row < 2; ++row) {
-      if (ListText(window.Control(kUserListId), row, 0) == name) return row;
+  int RowOf(const std::string& name) const {
+    const auto& rows = window.UserCommands();
+    for (std::size_t row = 0; row < rows.size(); ++row) {
+      if (rows[row].name == name) return static_cast<int>(row);
     }
     return -1;
   }
+  void Key(MainControl control, WPARAM key, UINT message = WM_KEYDOWN) {
+    SetFocus(Control(control));
+    SendMessageA(Control(control), message, key, 1);  // a repeat count of 1, as a real key has
+  }
+  void Notify(MainControl control, UINT code, POINT at = {}) {
+    NMITEMACTIVATE event{};
+    event.hdr = {Control(control), static_cast<UINT_PTR>(control), code};
+    event.ptAction = at;
+    SendMessageA(window.Handle(), WM_NOTIFY, control, reinterpret_cast<LPARAM>(&event));
+  }
+  void Command(int id) { SendMessageA(window.Handle(), WM_COMMAND, static_cast<WPARAM>(id), 0); }
+  // The status bar's texts, read as a screen reader reads them; "(grey)" marks a greyed panel.
+  std::vector<std::string> Status() const {
+    std::vector<std::string> texts;
+    for (int panel = 0; panel < 3; ++panel) {
+      char text[128] = {};
+      SendMessageA(Control(kStatusBarId), SB_GETTEXTA, static_cast<WPARAM>(panel), reinterpret_cast<LPARAM>(text));
+      texts.push_back(std::string(text) + (window.PanelGreyed(panel) ? " (grey)" : ""));
+    }
+    return texts;
+  }
+  bool MenuEnabled(int item) const {
+    return !(GetMenuState(GetMenu(window.Handle()), static_cast<UINT>(item), MF_BYCOMMAND) & MF_GRAYED);
+  }
+  bool ShowsSystem() const {
+    return IsWindowVisible(Control(kSystemListId)) && !IsWindowVisible(Control(kUserListId)) &&
+           !IsWindowEnabled(Control(kAddButtonId)) && !MenuEnabled(kMenuAddCommand) && !MenuEnabled(kMenuImport) &&
+           Status() == std::vector<std::string>{"Count: (grey)", "Type: (grey)", "System Commands"};
+  }
+  HWND EditorWindow() const { return window.Editor() ? window.Editor()->Handle() : nullptr; }
+  std::string EditorName() const { return window.Editor()->ItemText(IDC_EDITOR_COMMAND); }
 
   testing::LocalMachineSandbox hklm;
   testing::TempProgramFolder program;
@@ -66,241 +100,278 @@ class MainWindowTest : public ::testing::Test {
   MainWindow window{program.Path(), prompt};
 };
 
-TEST_F(MainWindowTest, ListsTheUserCommandsWithCountAndTypeOfTheSelection) {
-  const HWND list = window.Control(kUserListId);
+TEST_F(MainWindowTest, StartsWithTheFirstRowSelectedItsTypeIconAndStatus) {
+  const HWND list = Control(kUserListId);
   ASSERT_EQ(ListView_GetItemCount(list), 2);
   const int notes = RowOf("notes");
-  ASSERT_GE(notes, 0);
   EXPECT_EQ(ListText(list, notes, 1), "C:\\notes.txt");
   EXPECT_EQ(ListText(list, notes, 2), "-a");
-
-  EXPECT_EQ(window.Status(0).text, "Count: 2");
-  EXPECT_EQ(window.Status(1).text, "Type: Other");
-  ListView_SetItemState(list, notes, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
-  EXPECT_EQ(window.Status(1).text, "Type: Textfile");
-  ListView_SetItemState(list, 1 - notes, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
-  EXPECT_EQ(window.Status(1).text, "Type: URL");
+  EXPECT_EQ(SelectedRow(kUserListId), 0);
+  EXPECT_EQ(GetFocus(), list);
+  for (const auto& row : window.UserCommands()) {
+    EXPECT_EQ(row.icon, row.name == "notes" ? 9 : 3) << row.name;  // page of text; web
+  }
+  Select(kUserListId, notes);
+  EXPECT_EQ(Status(), (std::vector<std::string>{"Count: 2", "Type: Textfile", "My Commands"}));
+  Select(kUserListId, RowOf("web"));
+  EXPECT_EQ(Status()[1], "Type: URL");
 }
-
-TEST_F(MainWindowTest, ColumnsFollowTheWidthAndSmallSizesAreRefused) {
-  const HWND window_ = window.Handle();
-  const UINT dpi = GetDpiForWindow(window_);
-  SetWindowPos(window_, nullptr, 0, 0, 900, 600, SWP_NOMOVE | SWP_NOZORDER);
-  const MainLayout expected = LayoutMainWindow(PixelsToTwips(900, dpi), PixelsToTwips(600, dpi));
-  const HWND list = window.Control(kUserListId);
-  EXPECT_EQ(ListView_GetColumnWidth(list, 0), TwipsToPixels(expected.userColumns.command, dpi));
-  EXPECT_EQ(ListView_GetColumnWidth(list, 1), TwipsToPixels(expected.userColumns.path, dpi));
-  EXPECT_EQ(ListView_GetColumnWidth(list, 2), TwipsToPixels(expected.userColumns.parameters, dpi));
-
-  SetWindowPos(window_, nullptr, 0, 0, 900, TwipsToPixels(4000, dpi), SWP_NOMOVE | SWP_NOZORDER);
-  RECT outer{};
-  GetWindowRect(window_, &outer);
-  EXPECT_EQ(outer.bottom - outer.top, 600);  // the height before the drag comes back
-  EXPECT_EQ(outer.right - outer.left, 900);
-}
-
-}  // namespace
-}  // namespace quillet
-
-namespace quillet {
-namespace {
 
 TEST_F(MainWindowTest, MenuBarHasItsItemsInOrder) {
   const HMENU bar = GetMenu(window.Handle());
-  ASSERT_EQ(GetMenuItemCount(bar), 3);
-  EXPECT_EQ(MenuText(bar, 0), "&File");
-  EXPECT_EQ(MenuText(bar, 1), "&Tools");
-  EXPECT_EQ(MenuText(bar, 2), "&Help");
   const HMENU file = GetSubMenu(bar, 0);
-  EXPECT_EQ(MenuText(file, 0), "&Add Command\tCtrl+A");
-  EXPECT_EQ(MenuText(file, 1), "&Remove Command\tCtrl+R");
-  EXPECT_EQ(MenuText(file, 2), "Ex&port Commands...");
-  EXPECT_EQ(MenuText(file, 3), "Res&tore Commands...");
-  EXPECT_EQ(GetMenuItemID(file, 4), 0u);  // separator
-  EXPECT_EQ(MenuText(file, 5), "&Exit");
   const HMENU tools = GetSubMenu(bar, 1);
-  EXPECT_EQ(MenuText(tools, 0), "Import Wizards");
-  EXPECT_EQ(MenuText(GetSubMenu(tools, 0), 2), "Favorites");
-  EXPECT_EQ(MenuText(tools, 1), "Re&pair Commands");
-  EXPECT_EQ(MenuText(tools, 3), "&Settings...");
   const HMENU help = GetSubMenu(bar, 2);
-  EXPECT_EQ(MenuText(help, 0), "&Help\tF1");
-  EXPECT_EQ(MenuText(help, 2), "A&bout...");
+  const std::pair<HMENU, std::vector<std::string>> menus[] = {
+      {bar, {"&File", "&Tools", "&Help"}},
+      {file, {"&Add Command\tCtrl+A", "&Remove Command\tCtrl+R", "Ex&port Commands...", "Res&tore Commands...", "",
+              "&Exit"}},
+      {tools, {"Import Wizards", "Re&pair Commands", "", "&Settings..."}},
+      {GetSubMenu(tools, 0), {"Desktop Shortcuts", "Start Menu Shortcuts", "Favorites"}},
+      {help, {"&Help\tF1", "", "A&bout..."}},
+  };
+  for (const auto& [menu, texts] : menus) {
+    std::vector<std::string> shown;
+    for (int item = 0; item < GetMenuItemCount(menu); ++item) shown.push_back(MenuText(menu, item));
+    EXPECT_EQ(shown, texts);
+  }
 }
 
-TEST_F(MainWindowTest, CategoryPaneSwitchesListsButtonsMenusAndStatus) {
-  const HWND pane = window.Control(kCategoryPaneId);
+TEST_F(MainWindowTest, CategoryPaneSwitchesByClickAndByKeys) {
+  const HWND pane = Control(kCategoryPaneId);
   ASSERT_EQ(ListView_GetItemCount(pane), 2);
   EXPECT_EQ(ListText(pane, 0, 0), "My Commands");
   EXPECT_EQ(ListText(pane, 1, 0), "System");
-  EXPECT_EQ(window.Status(2).text, "My Commands");
 
-  ClickCategory(1);
-  EXPECT_FALSE(IsWindowVisible(window.Control(kUserListId)));
-  EXPECT_TRUE(IsWindowVisible(window.Control(kSystemListId)));
-  EXPECT_FALSE(IsWindowEnabled(window.Control(kAddButtonId)));
-  EXPECT_FALSE(Enabled(kMenuAddCommand));
-  EXPECT_FALSE(Enabled(kMenuImport));
-  EXPECT_TRUE(Enabled(kMenuRemoveCommand));
-  EXPECT_EQ(window.Status(0).text, "Count:");
-  EXPECT_EQ(window.Status(1).text, "Type:");
-  EXPECT_FALSE(window.Status(0).enabled || window.Status(1).enabled);
-  EXPECT_EQ(window.Status(2).text, "System Commands");
-  const HWND system = window.Control(kSystemListId);
+  Key(kCategoryPaneId, VK_DOWN);
+  EXPECT_TRUE(ShowsSystem());
+  const HWND system = Control(kSystemListId);
   bool listed = false;
   for (int row = 0; row < ListView_GetItemCount(system); ++row) {
     listed |= ListText(system, row, 0) == "othertool" && ListText(system, row, 1) == "C:\\other\\tool.exe";
     EXPECT_NE(ListText(system, row, 0), "notes");  // user commands stay out
   }
   EXPECT_TRUE(listed);
+  EXPECT_EQ(SelectedRow(kSystemListId), 0);
 
-  // A subkey added meanwhile shows after the next click.
+  Key(kCategoryPaneId, VK_UP);
+  EXPECT_TRUE(IsWindowVisible(Control(kUserListId)));
+  EXPECT_TRUE(MenuEnabled(kMenuAddCommand));
+  EXPECT_EQ(Status(), (std::vector<std::string>{"Count: 2", "Type: Textfile", "My Commands"}));
+
+  // A click beside the entries leaves the shown category selected; Space and Enter switch too.
+  Select(kCategoryPaneId, 1);
+  Key(kCategoryPaneId, VK_SPACE);
+  EXPECT_TRUE(ShowsSystem());
+  ListView_SetItemState(pane, -1, 0, LVIS_SELECTED);
+  Notify(kCategoryPaneId, NM_CLICK);
+  EXPECT_EQ(SelectedRow(kCategoryPaneId), 1);
+  EXPECT_TRUE(ShowsSystem());
+
+  // A subkey added meanwhile shows after the next switch.
   testing::AddAppPathsEntry("latecomer.exe", "C:\\late.exe");
-  ClickCategory(1);
+  Select(kCategoryPaneId, 1);
+  Command(IDOK);  // Enter, while the pane has the focus
   EXPECT_EQ(ListView_GetItemCount(system), static_cast<int>(window.SystemCommands().size()));
-  EXPECT_GE(window.SystemCommands().size(), 3u);  // othertool, latecomer and the four verbs
-
-  ClickCategory(0);
-  EXPECT_TRUE(IsWindowVisible(window.Control(kUserListId)));
-  EXPECT_TRUE(Enabled(kMenuAddCommand));
-  EXPECT_EQ(window.Status(0).text, "Count: 2");
-  EXPECT_TRUE(window.Status(0).enabled && window.Status(1).enabled);
-  EXPECT_EQ(window.Status(2).text, "My Commands");
+  EXPECT_GE(window.SystemCommands().size(), 2u);
 }
 
-TEST_F(MainWindowTest, DeleteKeyAsksAndRemovesTheSelectedUserCommand) {
-  PressKey(kUserListId, VK_DELETE);  // nothing selected: nothing asked
-  EXPECT_TRUE(prompt.Records().empty());
+TEST_F(MainWindowTest, TypingTheStartOfANameSelectsItsRow) {
+  ASSERT_EQ(SelectedRow(kUserListId), 0);
+  const std::string second = window.UserCommands()[1].name;
+  Key(kUserListId, static_cast<WPARAM>(toupper(second[0])), WM_CHAR);
+  EXPECT_EQ(SelectedRow(kUserListId), 1);
+}
 
+TEST_F(MainWindowTest, RemovalAsksKeepsARowSelectedAndGivesTheFocusBack) {
   const int notes = RowOf("notes");
   Select(kUserListId, notes);
-  PressKey(kUserListId, VK_DELETE);  // answered No
-  ASSERT_EQ(prompt.Records().size(), 1u);
-  EXPECT_EQ(prompt.Records()[0].text, "Do you want to delete the command: notes?");
-  EXPECT_EQ(prompt.Records()[0].title, "Confirm removal");
-  EXPECT_EQ(prompt.Records()[0].flags, 68u);
+  Key(kUserListId, VK_DELETE);  // answered No
+  EXPECT_EQ(prompt.Summaries(), std::vector<std::string>{"Do you want to delete the command: notes?|Confirm removal|68"});
   EXPECT_TRUE(testing::FileExists(GeneratedFilePath(program.Path(), "notes", ".cfg")));
+  EXPECT_EQ(GetFocus(), Control(kUserListId));
 
   prompt.AnswerButtons({IDYES});
-  SendMessageA(window.Handle(), WM_COMMAND, kRemoveButtonId, 0);
+  Command(kRemoveButtonId);
   EXPECT_FALSE(testing::FileExists(GeneratedFilePath(program.Path(), "notes", ".cfg")));
-  EXPECT_EQ(ListView_GetItemCount(window.Control(kUserListId)), 1);
-  EXPECT_EQ(window.Status(0).text, "Count: 1");
-}
+  EXPECT_EQ(ListView_GetItemCount(Control(kUserListId)), 1);
+  EXPECT_EQ(SelectedRow(kUserListId), 0);
+  EXPECT_EQ(Status()[0], "Count: 1");
+  EXPECT_EQ(GetFocus(), Control(kUserListId));
 
-TEST_F(MainWindowTest, SystemCommandsAreRemovedAfterTheSternerQuestion) {
-  ClickCategory(1);
+  // A system command, after the sterner question.
+  Select(kCategoryPaneId, 1);
+  Notify(kCategoryPaneId, NM_CLICK);
   const auto& rows = window.SystemCommands();
-  int row = -1;
-  for (std::size_t i = 0; i < rows.size(); ++i) if (rows[i].name == "othertool") row = static_cast<int>(i);
-  ASSERT_GE(row, 0);
-  Select(kSystemListId, row);
+  const auto other = std::find_if(rows.begin(), rows.end(), [](const auto& row) { return row.name == "othertool"; });
+  ASSERT_NE(other, rows.end());
+  Select(kSystemListId, static_cast<int>(other - rows.begin()));
   prompt.AnswerButtons({IDYES});
-  PressKey(kSystemListId, VK_DELETE);
-  ASSERT_EQ(prompt.Records().size(), 1u);
-  EXPECT_EQ(prompt.Records()[0].text,
+  Key(kSystemListId, VK_DELETE);
+  EXPECT_EQ(prompt.Records().back().text,
             "This is a system command, added by other applications than Quillet!\r\n"
             "Are you sure you want to delete the command: othertool?");
-  EXPECT_EQ(prompt.Records()[0].flags, 52u);
+  EXPECT_EQ(prompt.Records().back().flags, 52u);
   EXPECT_FALSE(testing::AppPathsEntryExists("othertool.exe"));
-  for (const auto& left : window.SystemCommands()) EXPECT_NE(left.name, "othertool");
-  EXPECT_EQ(ListView_GetNextItem(window.Control(kSystemListId), -1, LVNI_SELECTED), -1);
+  EXPECT_GE(SelectedRow(kSystemListId), 0);
 }
 
-TEST_F(MainWindowTest, CtrlRRemovesAndHelpWithoutItsFileSaysSo) {
-  Select(kUserListId, 0);
+TEST_F(MainWindowTest, CtrlRRemovesHelpWithoutItsFileSaysSoAndExitCloses) {
   BYTE keys[256] = {};
   GetKeyboardState(keys);
   keys[VK_CONTROL] = 0x80;
   SetKeyboardState(keys);
-  MSG ctrlR{window.Control(kUserListId), WM_KEYDOWN, 'R', 0, 0, {}};
+  MSG ctrlR{Control(kUserListId), WM_KEYDOWN, 'R', 0, 0, {}};
   EXPECT_TRUE(window.TranslateShortcut(ctrlR));
   keys[VK_CONTROL] = 0;
   SetKeyboardState(keys);
-  ASSERT_EQ(prompt.Records().size(), 1u);
-  EXPECT_EQ(prompt.Records()[0].title, "Confirm removal");
-
-  SendMessageA(window.Handle(), WM_COMMAND, kMenuHelp, 0);
-  ASSERT_EQ(prompt.Records().size(), 2u);
-  EXPECT_EQ(prompt.Records()[1].text, "Couldn\xB4t locate the program\xB4s HTML Helpfile!");
-  EXPECT_EQ(prompt.Records()[1].flags, 64u);
-}
-
-TEST_F(MainWindowTest, RowsGetTheirTypeIcons) {
-  for (const auto& row : window.UserCommands()) {
-    EXPECT_EQ(row.icon, row.name == "notes" ? 9 : 3) << row.name;  // page of text; web
-  }
-}
-
-TEST_F(MainWindowTest, ExitEndsTheWindow) {
-  SendMessageA(window.Handle(), WM_COMMAND, kMenuExit, 0);
+  Command(kMenuHelp);
+  const std::vector<std::string> shown{"Do you want to delete the command: " + window.UserCommands()[0].name +
+                                           "?|Confirm removal|68",
+                                       "Couldn\xB4t locate the program\xB4s HTML Helpfile!|Quillet|64"};
+  EXPECT_EQ(prompt.Summaries(), shown);
+  Command(kMenuExit);
   EXPECT_EQ(window.Handle(), nullptr);
 }
 
-}  // namespace
-}  // namespace quillet
+TEST_F(MainWindowTest, DoubleClickAndEnterOpenTheSelectedCommandInOneEditor) {
+  Select(kUserListId, 0);
+  Notify(kUserListId, NM_DBLCLK);
+  const HWND first = EditorWindow();
+  ASSERT_NE(first, nullptr);
+  EXPECT_EQ(TextOf(first), "Update Command");
+  EXPECT_EQ(GetWindow(first, GW_OWNER), window.Handle());
+  EXPECT_EQ(EditorName(), window.UserCommands()[0].name);
 
-namespace quillet {
-namespace {
+  Select(kUserListId, 1);
+  SetFocus(Control(kUserListId));
+  Command(IDOK);
+  EXPECT_FALSE(IsWindow(first));
+  EXPECT_EQ(EditorName(), window.UserCommands()[1].name);
+}
 
-TEST(MainWindowBadFiles, ListsEveryFileWhateverItHolds) {
-  testing::LocalMachineSandbox hklm;
-  testing::TempProgramFolder program;
+// The new-command editor is modal: a timer, run by its message loop, looks at it and cancels it.
+std::string* seenCaption = nullptr;
+void CALLBACK CancelNewCommandEditor(HWND, UINT, UINT_PTR timer, DWORD) {
+  EnumThreadWindows(
+      GetCurrentThreadId(),
+      [](HWND dialog, LPARAM) -> BOOL {
+        if (TextOf(dialog) != " New Command" || !IsWindowVisible(dialog)) return TRUE;
+        *seenCaption = TextOf(dialog) + "|" + TextOf(GetDlgItem(dialog, IDC_EDITOR_COMMAND));
+        PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
+        return FALSE;
+      },
+      0);
+  if (!seenCaption->empty()) KillTimer(nullptr, timer);
+}
+
+TEST_F(MainWindowTest, AddCommandClosesAnUpdateEditorAndOpensAnEmptyOne) {
+  Notify(kUserListId, NM_DBLCLK);
+  const HWND update = EditorWindow();
+  std::string seen;
+  seenCaption = &seen;
+  SetTimer(nullptr, 0, 50, CancelNewCommandEditor);
+  Command(kAddButtonId);
+  EXPECT_FALSE(IsWindow(update));
+  EXPECT_EQ(seen, " New Command|");
+  EXPECT_EQ(window.UserCommands().size(), 2u);
+}
+
+TEST_F(MainWindowTest, PopupOpensBesideTheMouseAndWorksByMouseAndKeys) {
+  Select(kUserListId, 1);
+  Notify(kUserListId, NM_RCLICK, {10, 20});
+  ActionPopup& popup = window.Popup();
+  ASSERT_TRUE(IsWindowVisible(popup.Handle()));
+  RECT main{}, at{};
+  GetWindowRect(window.Handle(), &main);
+  GetWindowRect(popup.Handle(), &at);
+  const UINT dpi = GetDpiForWindow(window.Handle());
+  EXPECT_EQ(at.left, main.left + 10 + TwipsToPixels(1600, dpi));
+  EXPECT_EQ(at.top, main.top + 20 + TwipsToPixels(650, dpi));
+  const std::vector<std::string> labels{"  " + window.UserCommands()[1].name, "  Edit Command", "  Security Settings"};
+  for (int item = 0; item < 3; ++item) EXPECT_EQ(TextOf(popup.Label(static_cast<ActionPopup::Item>(item))), labels[item]);
+
+  const auto hover = [&](HWND over) {
+    SendMessageA(popup.Handle(), WM_SETCURSOR, reinterpret_cast<WPARAM>(over), 0);
+    return popup.Highlighted();
+  };
+  EXPECT_EQ(hover(popup.Label(ActionPopup::kEditCommand)), ActionPopup::kEditCommand);
+  EXPECT_EQ(hover(popup.Handle()), ActionPopup::kEditCommand);  // leaving the labels keeps the light
+  SendMessageA(popup.Handle(), WM_COMMAND, MAKEWPARAM(10 + ActionPopup::kHeading, STN_CLICKED),
+               reinterpret_cast<LPARAM>(popup.Label(ActionPopup::kHeading)));
+  EXPECT_FALSE(IsWindowVisible(popup.Handle()));
+  EXPECT_EQ(EditorWindow(), nullptr);
+
+  Notify(kUserListId, NM_RCLICK);
+  SendMessageA(popup.Handle(), WM_ACTIVATE, WA_INACTIVE, 0);  // a click elsewhere
+  EXPECT_FALSE(IsWindowVisible(popup.Handle()));
+  Notify(kUserListId, NM_RCLICK);
+  SendMessageA(popup.Handle(), WM_KEYDOWN, VK_ESCAPE, 0);
+  EXPECT_FALSE(IsWindowVisible(popup.Handle()));
+
+  // The menu key opens it from the keyboard; Down, Down, Up and Enter choose Edit Command.
+  Key(kUserListId, VK_APPS);
+  ASSERT_TRUE(IsWindowVisible(popup.Handle()));
+  for (WPARAM key : {VK_DOWN, VK_DOWN, VK_UP, VK_RETURN}) SendMessageA(popup.Handle(), WM_KEYDOWN, key, 0);
+  EXPECT_FALSE(IsWindowVisible(popup.Handle()));
+  ASSERT_NE(EditorWindow(), nullptr);
+  EXPECT_EQ(EditorName(), window.UserCommands()[1].name);
+}
+
+TEST_F(MainWindowTest, ColumnsFollowTheWidthAndSmallSizesAreRefused) {
+  const UINT dpi = GetDpiForWindow(window.Handle());
+  SetWindowPos(window.Handle(), nullptr, 0, 0, 900, 600, SWP_NOMOVE | SWP_NOZORDER);
+  const MainLayout expected = LayoutMainWindow(PixelsToTwips(900, dpi), PixelsToTwips(600, dpi));  // outer size
+  const HWND list = Control(kUserListId);
+  EXPECT_EQ(ListView_GetColumnWidth(list, 0), TwipsToPixels(expected.userColumns.command, dpi));
+  EXPECT_EQ(ListView_GetColumnWidth(list, 1), TwipsToPixels(expected.userColumns.path, dpi));
+  EXPECT_EQ(ListView_GetColumnWidth(list, 2), TwipsToPixels(expected.userColumns.parameters, dpi));
+
+  SetWindowPos(window.Handle(), nullptr, 0, 0, 900, TwipsToPixels(4000, dpi), SWP_NOMOVE | SWP_NOZORDER);
+  RECT outer{};
+  GetWindowRect(window.Handle(), &outer);
+  EXPECT_EQ(outer.bottom - outer.top, 600);  // the height before the drag comes back
+  EXPECT_EQ(outer.right - outer.left, 900);
+}
+
+class MainWindowOther : public MainWindowTest {
+ protected:
+  void SetUp() override {}
+};
+
+TEST_F(MainWindowOther, DefinitionFilesAreListedWhateverTheyHold) {
   const auto cfg = [&](const std::string& name) { return GeneratedFilePath(program.Path(), name, ".cfg"); };
   testing::WriteFileBytes(cfg("oneline"), "This is a generated file, do not edit!\r\n");
   testing::WriteFileBytes(cfg("junk"), std::string("\x00\xFF\x01\r\n\x7F\x80\x81\r\n", 10) + std::string(70000, '\x02'));
   testing::WriteFileBytes(cfg("long"), "h\r\n" + std::string(300, 'n') + "\r\n" + std::string(2 << 20, 'p') + "\r\n");
-  testing::RecordingPrompt prompt;
-  MainWindow window{program.Path(), prompt};
-  ASSERT_TRUE(window.Create());
-  window.FinishNormalStart();
-  const HWND list = window.Control(kUserListId);
+  Open({});
+  const HWND list = Control(kUserListId);
   ASSERT_EQ(ListView_GetItemCount(list), 3);
   for (int row = 0; row < 3; ++row) {
     const std::string name = ListText(list, row, 0);
-    const std::string path = ListText(list, row, 1);  // cut to the buffer, never past it
-    EXPECT_LT(path.size(), 256u);
+    EXPECT_LT(ListText(list, row, 1).size(), 256u);  // cut to the buffer, never past it
     EXPECT_TRUE(name == "oneline" || name == std::string(255, 'n') || name == std::string("\x7F\x80\x81")) << name;
   }
   EXPECT_TRUE(prompt.Records().empty());
 }
 
-}  // namespace
-}  // namespace quillet
-
-namespace quillet {
-namespace {
-
-TEST(MainWindowHealth, MarksAndTipsSayWhyACommandCannotWork) {
-  testing::LocalMachineSandbox hklm;
-  testing::TempProgramFolder program;
-  const std::pair<const char*, const char*> commands[] = {
-      {"notepad", "C:\\windows\\notepad.exe"}, {"gone", "C:\\nowhere\\gone.txt"}, {"site", "http://example.com/"},
-      {"share", "\\\\server\\share\\a.txt"}};
-  for (const auto& [name, target] : commands) {
-    testing::WriteFileBytes(GeneratedFilePath(program.Path(), name, ".cfg"), DefinitionFileText(name, target, "", 1));
-  }
-  testing::RecordingPrompt prompt;
-  MainWindow window{program.Path(), prompt};
-  ASSERT_TRUE(window.Create());
-  window.FinishNormalStart();
-  const HWND list = window.Control(kUserListId);
+TEST_F(MainWindowOther, MarksAndTipsSayWhyACommandCannotWork) {
+  Open({{"notepad", "C:\\windows\\notepad.exe"}, {"gone", "C:\\nowhere\\gone.txt"}, {"site", "http://example.com/"},
+        {"share", "\\\\server\\share\\a.txt"}});
+  const HWND list = Control(kUserListId);
   for (int row = 0; row < ListView_GetItemCount(list); ++row) {
     const std::string name = ListText(list, row, 0);
     char tip[512] = {};
     NMLVGETINFOTIPA request{{list, kUserListId, static_cast<UINT>(LVN_GETINFOTIPA)}, 0, tip, sizeof tip, row, 0, 0};
     SendMessageA(window.Handle(), WM_NOTIFY, kUserListId, reinterpret_cast<LPARAM>(&request));
     const UINT overlay = (ListView_GetItemState(list, row, LVIS_OVERLAYMASK) & LVIS_OVERLAYMASK) >> 8;
-    if (name == "notepad") {
-      EXPECT_EQ(overlay, 1u);
-      EXPECT_STREQ(tip, "Windows starts C:\\windows\\notepad.exe when you type 'notepad', not this command.");
-    } else if (name == "gone") {
-      EXPECT_EQ(overlay, 2u);
-      EXPECT_STREQ(tip, "Target not found: C:\\nowhere\\gone.txt");
-    } else {  // an address and a network path are never probed
-      EXPECT_EQ(overlay, 0u) << name;
-      EXPECT_STREQ(tip, "") << name;
-    }
+    const std::pair<UINT, std::string> expected =
+        name == "notepad" ? std::pair<UINT, std::string>{1, "Windows starts C:\\windows\\notepad.exe when you type "
+                                                            "'notepad', not this command."}
+        : name == "gone"  ? std::pair<UINT, std::string>{2, "Target not found: C:\\nowhere\\gone.txt"}
+                          : std::pair<UINT, std::string>{0, ""};  // an address and a network path are never probed
+    const std::pair<UINT, std::string> shown{overlay, tip};
+    EXPECT_EQ(shown, expected) << name;
   }
 }
 

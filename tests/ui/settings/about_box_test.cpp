@@ -10,7 +10,7 @@
 
 #include "resources/resource_ids.h"
 #include "tests/support/recording_shell_launcher.h"
-#include "tools/ui_driver.h"
+#include "tests/tools/ui_driver.h"
 #include "ui/settings/about_ids.h"
 
 namespace quillet {
@@ -39,13 +39,12 @@ class AboutBoxTest : public ::testing::Test {
 };
 
 TEST_F(AboutBoxTest, ShowsNameAddressesAndNoticeOpensTheAddressesAndCloses) {
-  const auto shown = tools::ReadDialog(box.Handle());
+  const auto shown = tools::WaitForDialog("About...", 5000, GetCurrentProcessId());
   ASSERT_TRUE(shown.has_value());
-  EXPECT_EQ(shown->title, "About...");
   EXPECT_EQ(shown->text,
-            "Quillet 2.0\nWritten by the Quillet maintainers\nmaintainers@quillet.example\nhttps://quillet.example/\n"
-            "Thanks to\nCopyright 2026 the Quillet maintainers. This program is provided as is, without warranty of "
-            "any kind.");
+            L"Quillet 2.0\nWritten by the Quillet maintainers\nmaintainers@quillet.example\nhttps://quillet.example/\n"
+            L"Thanks to\nCopyright 2026 the Quillet maintainers. This program is provided as is, without warranty of "
+            L"any kind.");
   EXPECT_EQ(shown->buttons, std::vector<std::string>{"Close"});
 
   Click(box.Handle(), IDC_ABOUT_MAIL);
@@ -88,17 +87,17 @@ TEST_F(AboutBoxTest, ThanksToShowsTheCreditsOverTheBoxAndTheirLinksOpen) {
   ASSERT_TRUE(credits.has_value());
   EXPECT_EQ(owner, box.Handle());
   EXPECT_EQ(credits->text,
-            "Folder Tree\n"
-            "This program uses its own folder tree, made on the Windows tree-view control, created by\n"
-            "the Quillet maintainers\nVersion 2.0\n"
-            "It is a part of Quillet: no third-party control is installed or needed.\n"
-            "https://quillet.example/\n"
-            "File Icons\n"
-            "Most of the file-association icons were created and is owned  by:\n"
-            "The Tango Desktop Project (public domain)\n"
-            "His icons are free for personal use and can be downloaded at his website.\n"
-            "http://tango.freedesktop.org/\n"
-            "tango-artists@lists.freedesktop.org");
+            L"Folder Tree\n"
+            L"This program uses its own folder tree, made on the Windows tree-view control, created by\n"
+            L"the Quillet maintainers\nVersion 2.0\n"
+            L"It is a part of Quillet: no third-party control is installed or needed.\n"
+            L"https://quillet.example/\n"
+            L"File Icons\n"
+            L"Most of the file-association icons were created and is owned  by:\n"
+            L"The Tango Desktop Project (public domain)\n"
+            L"His icons are free for personal use and can be downloaded at his website.\n"
+            L"http://tango.freedesktop.org/\n"
+            L"tango-artists@lists.freedesktop.org");
   EXPECT_EQ(shell.requests,
             (std::vector<ShellRequest>{Opened(credits->window, "https://quillet.example/"),
                                        Opened(credits->window, "http://tango.freedesktop.org/"),

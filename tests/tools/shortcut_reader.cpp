@@ -1,4 +1,4 @@
-#include "tests/scripts/shortcut_reader.h"
+#include "tests/tools/shortcut_reader.h"
 
 #include <windows.h>
 #include <objbase.h>

@@ -22,7 +22,7 @@
 
 #include "store/scoped_handles.h"
 #include "store/store_paths.h"
-#include "tests/scripts/shortcut_reader.h"
+#include "tests/tools/shortcut_reader.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #pragma once
-// Reading and selecting the rows of another process's list view. List-view messages carry
-// pointers, so the item record and its text buffer are placed in the owner's memory.
+// Reading and using another process's list and tree views. Their messages carry pointers, so the
+// item records and their text buffers are placed in the owner's memory.
 
 #include <windows.h>
 
@@ -12,6 +12,9 @@ namespace quillet::tools {
 // The texts of every row, `columns` sub-items each; empty when the list cannot be read.
 std::vector<std::vector<std::string>> ReadListViewRows(HWND list, int columns);
 
+// The text of one status-bar part, as a screen reader reads it (SB_GETTEXT).
+std::string StatusBarText(HWND status, int part);
+
 // Selects and focuses one row, as a click on it would.
 bool SelectListViewRow(HWND list, int row);
 
@@ -19,5 +22,9 @@ bool SelectListViewRow(HWND list, int row);
 // handling (which selects the row and tells the parent of the click).
 enum class Clicks { Single, Double };
 bool ClickListViewRow(HWND list, int row, Clicks clicks = Clicks::Single);
+
+// Opens the selected node of a tree view and selects its child with that text (case ignored).
+// False when there is no such child.
+bool SelectTreeChild(HWND tree, const std::string& text);
 
 }  // namespace quillet::tools

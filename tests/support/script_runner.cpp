@@ -1,0 +1,28 @@
+#include "tests/support/script_runner.h"
+
+#include <shellapi.h>
+
+namespace quillet::testing {
+
+HANDLE StartScript(const std::string& programFolder, const std::string& script, const std::string& parameters) {
+  const std::string path = programFolder + "\\" + script;
+  SHELLEXECUTEINFOA info{};
+  info.cbSize = sizeof info;
+  info.fMask = SEE_MASK_NOCLOSEPROCESS | SEE_MASK_FLAG_NO_UI;
+  info.lpVerb = "open";
+  info.lpFile = path.c_str();
+  info.lpParameters = parameters.c_str();
+  info.lpDirectory = programFolder.c_str();
+  info.nShow = SW_SHOWNOACTIVATE;
+  return ShellExecuteExA(&info) ? info.hProcess : nullptr;
+}
+
+bool RunScript(const std::string& programFolder, const std::string& script, const std::string& parameters) {
+  const HANDLE process = StartScript(programFolder, script, parameters);
+  if (!process) return false;
+  const bool ended = WaitForSingleObject(process, 30000) == WAIT_OBJECT_0;
+  CloseHandle(process);
+  return ended;
+}
+
+}  // namespace quillet::testing

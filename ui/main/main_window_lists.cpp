@@ -1,0 +1,191 @@
+// The main window's two command lists: what they show, type-ahead, gestures, selection, removal
+// and reading them again when the store changes.
+
+#include "ui/main/main_window.h"
+
+#include <commctrl.h>
+
+#include "store/app_paths_store.h"
+#include "store/definition_store.h"
+#include "store/text.h"
+#include "ui/main/removal.h"
+
+namespace quillet {
+
+namespace {
+
+// The first row from `start` on (wrapping round to the top when `wrap`) whose name begins with
+// `prefix`, letter case ignored: the list's answer when the user types the start of a name.
+template <typename Rows>
+int FindRowStartingWith(const Rows& rows, const std::string& prefix, int start, bool wrap) {
+  const std::size_t count = rows.size();
+  if (count == 0) return -1;
+  const std::size_t first = start >= 0 && static_cast<std::size_t>(start) < count ? static_cast<std::size_t>(start) : 0;
+  for (std::size_t step = 0; step < count; ++step) {
+    const std::size_t row = first + step;
+    if (row >= count && !wrap) break;
+    const std::string& name = rows[row % count].name;
+    if (SameNameIgnoringCase(std::string_view(name).substr(0, prefix.size()), prefix)) return static_cast<int>(row % count);
+  }
+  return -1;
+}
+
+}  // namespace
+
+std::optional<std::size_t> MainWindow::Selected(MainControl list) const {
+  const int row = ListView_GetNextItem(Control(list), -1, LVNI_SELECTED);
+  return row >= 0 ? std::optional<std::size_t>(static_cast<std::size_t>(row)) : std::nullopt;
+}
+
+void MainWindow::Select(MainControl list, std::size_t row) {
+  const HWND view = Control(list);
+  ListView_SetItemState(view, static_cast<int>(row), LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
+  ListView_EnsureVisible(view, static_cast<int>(row), FALSE);
+}
+
+const CommandHealth& MainWindow::HealthOf(const UserCommandRow& row) {
+  const std::string key = row.name + '\n' + row.target;
+  auto known = health_.find(key);
+  if (known == health_.end()) known = health_.emplace(key, CheckCommand(row, shadows_)).first;
+  return known->second;
+}
+
+void MainWindow::ShowRows() {
+  // Keep the selection where it is; the rows behind it may have changed.
+  ListView_SetItemCountEx(Control(kUserListId), static_cast<int>(userCommands_.size()), LVSICF_NOSCROLL);
+  ListView_SetItemCountEx(Control(kSystemListId), static_cast<int>(systemCommands_.size()), LVSICF_NOSCROLL);
+  InvalidateRect(Control(kUserListId), nullptr, TRUE);
+  InvalidateRect(Control(kSystemListId), nullptr, TRUE);
+}
+
+void MainWindow::UserCommandsSaved() {
+  ShowRows();
+  RefreshStatusBar();
+  commandIcons_->AssignMissingIcons(userCommands_);
+  InvalidateRect(Control(kUserListId), nullptr, TRUE);
+}
+
+void MainWindow::RemoveCommand() {
+  const bool user = category_ == Category::User;
+  const MainControl list = user ? kUserListId : kSystemListId;
+  const std::optional<std::size_t> selected = Selected(list);
+  const RemovalResult result = RemoveSelectedCommand(Store(), prompt_, user, userCommands_, Selected(kUserListId),
+                                                     systemCommands_, Selected(kSystemListId));
+  if (result != RemovalResult::Nothing) {
+    ListView_SetItemState(Control(list), -1, 0, LVIS_SELECTED | LVIS_FOCUSED);
+    ShowRows();
+    // The row after the removed one takes its place, or the last row when it was the last.
+    const std::size_t count = user ? userCommands_.size() : systemCommands_.size();
+    if (count > 0 && selected) Select(list, std::min(*selected, count - 1));
+    if (user) RefreshStatusBar();
+  }
+  SetFocus(Control(list));
+}
+
+void MainWindow::RefreshFromStore() {
+  const auto selectedName = [&](MainControl list, const auto& rows) {
+    const std::optional<std::size_t> row = Selected(list);
+    return row && *row < rows.size() ? std::optional<std::string>(rows[*row].name) : std::nullopt;
+  };
+  const auto reselect = [&](MainControl list, const auto& rows, const std::optional<std::string>& name) {
+    ListView_SetItemState(Control(list), -1, 0, LVIS_SELECTED | LVIS_FOCUSED);
+    ShowRows();
+    for (std::size_t row = 0; row < rows.size(); ++row) {
+      if (name && rows[row].name == *name) return Select(list, row);
+    }
+    if (!rows.empty()) Select(list, 0);
+  };
+  UserCommandList current;
+  LoadDefinitionFiles(Store(), current);
+  const std::optional<std::string> userSelection = selectedName(kUserListId, userCommands_);
+  if (MergeRows(userCommands_, current)) {
+    health_.clear();
+    commandIcons_->AssignMissingIcons(userCommands_);
+    reselect(kUserListId, userCommands_, userSelection);
+    if (category_ == Category::User) RefreshStatusBar();
+  }
+  if (category_ == Category::System) {
+    const std::optional<std::string> systemSelection = selectedName(kSystemListId, systemCommands_);
+    RebuildSystemList(Store(), userCommands_, systemCommands_);
+    reselect(kSystemListId, systemCommands_, systemSelection);
+  }
+}
+
+LRESULT MainWindow::OnListNotify(NMHDR& header) {
+  const bool user = header.idFrom == kUserListId;
+  if (!user && header.idFrom != kSystemListId) return 0;
+  switch (header.code) {
+    case LVN_GETDISPINFOA: {
+      auto& item = reinterpret_cast<NMLVDISPINFOA&>(header).item;  // filled in for the list view
+      if (item.iItem < 0) return 0;
+      const auto row = static_cast<std::size_t>(item.iItem);
+      if (user ? row >= userCommands_.size() : row >= systemCommands_.size()) return 0;
+      // Rows count icons from 1 (0: none yet); system rows all show the first picture.
+      if (item.mask & LVIF_IMAGE) item.iImage = user ? userCommands_[row].icon - 1 : 0;
+      if ((item.mask & LVIF_STATE) && user) {
+        item.state |= INDEXTOOVERLAYMASK(OverlayOf(HealthOf(userCommands_[row])));
+        item.stateMask |= LVIS_OVERLAYMASK;
+      }
+      if (item.mask & LVIF_TEXT) {
+        const std::string& text = user ? (item.iSubItem == 0   ? userCommands_[row].name
+                                          : item.iSubItem == 1 ? userCommands_[row].target
+                                                               : userCommands_[row].parameters)
+                                       : (item.iSubItem == 0 ? systemCommands_[row].name : systemCommands_[row].target);
+        lstrcpynA(item.pszText, text.c_str(), item.cchTextMax);
+      }
+      return 0;
+    }
+    // Windows asks an ANSI window in ANSI; Wine asks every window in UTF-16.
+    case LVN_ODFINDITEMA:
+    case LVN_ODFINDITEMW: {
+      const auto& find = reinterpret_cast<const NMLVFINDITEMA&>(header);  // W differs only in the text
+      if (!(find.lvfi.flags & (LVFI_STRING | LVFI_PARTIAL)) || !find.lvfi.psz) return -1;
+      char prefix[MAX_PATH] = {};
+      if (header.code == LVN_ODFINDITEMW) {
+        WideCharToMultiByte(CP_ACP, 0, reinterpret_cast<const NMLVFINDITEMW&>(header).lvfi.psz, -1, prefix,
+                            sizeof prefix - 1, nullptr, nullptr);
+      } else {
+        lstrcpynA(prefix, find.lvfi.psz, sizeof prefix);
+      }
+      const bool wrap = (find.lvfi.flags & LVFI_WRAP) != 0;
+      return user ? FindRowStartingWith(userCommands_, prefix, find.iStart, wrap)
+                  : FindRowStartingWith(systemCommands_, prefix, find.iStart, wrap);
+    }
+    case LVN_GETINFOTIPA: {
+      auto& tip = reinterpret_cast<NMLVGETINFOTIPA&>(header);
+      const auto row = static_cast<std::size_t>(tip.iItem);
+      if (user && row < userCommands_.size() && tip.cchTextMax > 0) {
+        const std::string text = HealthTip(HealthOf(userCommands_[row]), userCommands_[row]);
+        if (!text.empty()) lstrcpynA(tip.pszText, text.c_str(), tip.cchTextMax);
+      }
+      return 0;
+    }
+    case NM_CLICK:
+    case LVN_ITEMCHANGED:
+      if (user) RefreshStatusBar();
+      return 0;
+    // Both act on the selected row, wherever in the list the mouse is.
+    case NM_DBLCLK:
+    case NM_RETURN:
+      if (user) OpenCommandForUpdate();
+      return 0;
+    case NM_RCLICK:
+      if (user) OpenPopup(reinterpret_cast<const NMITEMACTIVATE&>(header).ptAction);
+      return 0;
+    case LVN_KEYDOWN: {
+      const WORD key = reinterpret_cast<const NMLVKEYDOWN&>(header).wVKey;
+      if (key == VK_DELETE) RemoveCommand();
+      // The keyboard's way to the popup: the menu key or Shift+F10, beside the selected row.
+      if (user && (key == VK_APPS || (key == VK_F10 && GetKeyState(VK_SHIFT) < 0))) {
+        const std::optional<std::size_t> row = Selected(kUserListId);
+        RECT bounds{};
+        if (row) ListView_GetItemRect(header.hwndFrom, static_cast<int>(*row), &bounds, LVIR_LABEL);
+        OpenPopup({bounds.left, bounds.bottom});
+      }
+      return 0;
+    }
+  }
+  return 0;
+}
+
+}  // namespace quillet
