@@ -14,7 +14,7 @@ std::string BuiltProgram(const std::string& file) { return std::string(QUILLET_B
 std::string BuiltTool(const std::string& file) { return std::string(QUILLET_BUILT_TOOLS_DIR) + "\\" + file; }
 
 long RunDialog(const std::string& line) {
-  const ChildProcess rundlg(QuoteArgument(BuiltTool("rundlg.exe")) + " " + QuoteArgument(line));
+  const ChildProcess rundlg(QuoteArgument(BuiltTool("rundlg.exe")) + " " + line);  // the line as typed
   return static_cast<long>(rundlg.WaitForExit().value_or(-1));
 }
 

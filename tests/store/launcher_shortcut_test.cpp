@@ -9,36 +9,25 @@
 namespace quillet {
 namespace {
 
-TEST(LauncherShortcut, MissingScriptIsReportedAndRefused) {
-  testing::TempProgramFolder program(testing::TempProgramFolder::Scripts::None);
-  testing::RecordingPrompt prompt;
-  const StoreContext store{program.Path(), nullptr, prompt};
-  EXPECT_FALSE(CreateShortcutLNKFile(store, "notes", "C:\\n.txt", "", "C:\\", kWindowNormal));
-  ASSERT_EQ(prompt.Records().size(), 1u);
-  EXPECT_EQ(prompt.Records()[0].text, "Couldn\xB4t find the file 'cshortcut.vbs', please reinstall the program!");
-  EXPECT_EQ(prompt.Records()[0].title, "Error");
-  EXPECT_EQ(prompt.Records()[0].flags, 64u);
-}
-
-TEST(LauncherShortcut, MissingScriptHostIsReportedAndRefused) {
+TEST(LauncherShortcut, AMissingScriptOrScriptHostIsReportedAndNothingIsMade) {
+  testing::TempProgramFolder bare(testing::TempProgramFolder::Scripts::None);
   testing::TempProgramFolder program(testing::TempProgramFolder::Scripts::Copied);
+  testing::RecordingPrompt prompt;
+  EXPECT_FALSE(CreateShortcutLNKFile({bare.Path(), nullptr, prompt}, "notes", "C:\\n.txt", "", "C:\\", 1));
   // With an empty HKEY_CLASSES_ROOT this process's shell finds no program for .vbs files.
   HKEY empty = nullptr;
   RegCreateKeyExA(HKEY_CURRENT_USER, "Software\\QuilletTestEmptyClasses", 0, nullptr, 0, KEY_ALL_ACCESS, nullptr,
                   &empty, nullptr);
   RegOverridePredefKey(HKEY_CLASSES_ROOT, empty);
-  testing::RecordingPrompt prompt;
-  const StoreContext store{program.Path(), nullptr, prompt};
-  const bool made = CreateShortcutLNKFile(store, "notes", "C:\\n.txt", "", "C:\\", kWindowNormal);
+  EXPECT_FALSE(CreateShortcutLNKFile({program.Path(), nullptr, prompt}, "notes", "C:\\n.txt", "", "C:\\", 1));
   RegOverridePredefKey(HKEY_CLASSES_ROOT, nullptr);
   RegCloseKey(empty);
-
-  EXPECT_FALSE(made);
-  ASSERT_EQ(prompt.Records().size(), 1u);
-  EXPECT_EQ(prompt.Records()[0].text,
-            "Could not locate the Windows Script Host Engine on your computer!\r\n"
-            "It can be downloaded for free at https://www.microsoft.com/download/details.aspx?id=8247");
-  EXPECT_EQ(prompt.Records()[0].title, "Error");
+  const std::vector<std::string> shown{
+      "Couldn\xB4t find the file 'cshortcut.vbs', please reinstall the program!|Error|64",
+      "Could not locate the Windows Script Host Engine on your computer!\r\n"
+      "It can be downloaded for free at https://www.microsoft.com/download/details.aspx?id=8247|Error|64"};
+  EXPECT_EQ(prompt.Summaries(), shown);
+  EXPECT_FALSE(testing::FileExists(GeneratedFilePath(program.Path(), "notes", ".lnk")));
 }
 
 TEST(LauncherShortcut, StartedScriptWritesTheShortcutAndLeavesTheEnvironmentAsItWas) {

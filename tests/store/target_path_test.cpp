@@ -10,29 +10,15 @@
 namespace quillet {
 namespace {
 
-TEST(GetFolderOfPath, GivesTheFolderWithADriveRootKeepingItsBackslash) {
-  EXPECT_EQ(GetFolderOfPath("C:\\Tools\\app.exe"), "C:\\Tools");
-  EXPECT_EQ(GetFolderOfPath("C:\\Tools\\"), "C:\\Tools");
-  EXPECT_EQ(GetFolderOfPath("C:\\app.exe"), "C:\\");
-  EXPECT_EQ(GetFolderOfPath("C:\\"), "C:\\");
-  EXPECT_EQ(GetFolderOfPath("\\\\server\\share\\a.txt"), "\\\\server\\share");
-}
-
-TEST(GetFolderOfPath, PathWithoutBackslashHasNoFolder) {
-  EXPECT_EQ(GetFolderOfPath("http://example.com/a"), "");
-  EXPECT_EQ(GetFolderOfPath("notepad.exe"), "");
-}
-
-TEST(ApplyFolderRule, PathsWithoutADotBecomeFolders) {
-  EXPECT_EQ(ApplyFolderRule("C:\\Tools"), "C:\\Tools\\");
-  EXPECT_EQ(ApplyFolderRule("C:\\Tools\\"), "C:\\Tools\\");
-  EXPECT_EQ(ApplyFolderRule("C:\\My.Folder"), "C:\\My.Folder");
-  EXPECT_EQ(ApplyFolderRule("C:\\notes.txt"), "C:\\notes.txt");
-}
-
-TEST(StorePaths, AreConcatenationsOfFolderAndName) {
-  EXPECT_EQ(GeneratedFilePath("C:\\Q", "notes", ".lnk"), "C:\\Q\\Cmds\\run_notes.lnk");
-  EXPECT_EQ(AppPathsSubkey("notes"), "Software\\Microsoft\\Windows\\CurrentVersion\\App Paths\\notes.exe");
+TEST(TargetPath, FolderOfAPathAndTheFolderRule) {
+  const std::pair<const char*, const char*> folders[] = {
+      {"C:\\Tools\\app.exe", "C:\\Tools"}, {"C:\\Tools\\", "C:\\Tools"}, {"C:\\app.exe", "C:\\"}, {"C:\\", "C:\\"},
+      {"\\\\server\\share\\a.txt", "\\\\server\\share"}, {"http://example.com/a", ""}, {"notepad.exe", ""}};
+  for (const auto& [path, folder] : folders) EXPECT_EQ(GetFolderOfPath(path), folder) << path;
+  // Paths without a dot become folders.
+  const std::pair<const char*, const char*> ruled[] = {
+      {"C:\\Tools", "C:\\Tools\\"}, {"C:\\Tools\\", "C:\\Tools\\"}, {"C:\\My.Folder", "C:\\My.Folder"}};
+  for (const auto& [path, result] : ruled) EXPECT_EQ(ApplyFolderRule(path), result) << path;
 }
 
 TEST(ShortcutScriptParameters, JoinsTheFieldsWithSpacedSemicolons) {
@@ -40,21 +26,6 @@ TEST(ShortcutScriptParameters, JoinsTheFieldsWithSpacedSemicolons) {
                                 "\"x y\"  ; z"};
   EXPECT_EQ(ShortcutScriptParameters(request), "C:\\Q\\Cmds\\run_n.lnk ; C:\\a b.exe ; C:\\ ; 7 ; \"x y\"  ; z");
 }
-
-TEST(RemoveFromCommandList, RemovesEveryRowOfTheNameWhateverItsCase) {
-  UserCommandList rows{{"a", "1", "", "1", 0}, {"B", "2", "", "1", 0}, {"A", "3", "", "1", 0}};
-  EXPECT_FALSE(RemoveFromCommandList(rows, "c"));
-  EXPECT_EQ(rows.size(), 3u);
-  EXPECT_TRUE(RemoveFromCommandList(rows, "a"));
-  ASSERT_EQ(rows.size(), 1u);
-  EXPECT_EQ(rows[0].name, "B");
-}
-
-}  // namespace
-}  // namespace quillet
-
-namespace quillet {
-namespace {
 
 TEST(MergeRows, FollowsTheFilesKeepingOrderAndIcons) {
   UserCommandList rows{{"a", "C:\\a.exe", "", "1", 14}, {"b", "C:\\b.txt", "", "1", 9}, {"c", "C:\\c.txt", "", "1", 9}};
