@@ -6,6 +6,8 @@
 #include <commctrl.h>
 #include <gtest/gtest.h>
 
+#include <set>
+
 #include "store/definition_file.h"
 #include "store/store_paths.h"
 #include "tests/support/recording_prompt.h"
@@ -100,35 +102,31 @@ class MainWindowTest : public ::testing::Test {
   MainWindow window{program.Path(), prompt};
 };
 
-TEST_F(MainWindowTest, StartsWithTheFirstRowSelectedItsTypeIconAndStatus) {
+TEST_F(MainWindowTest, StartsWithTheFirstRowSelectedAndTypingANameSelectsItsRow) {
   const HWND list = Control(kUserListId);
   ASSERT_EQ(ListView_GetItemCount(list), 2);
-  const int notes = RowOf("notes");
-  EXPECT_EQ(ListText(list, notes, 1), "C:\\notes.txt");
-  EXPECT_EQ(ListText(list, notes, 2), "-a");
+  EXPECT_EQ(ListText(list, RowOf("notes"), 1) + "|" + ListText(list, RowOf("notes"), 2), "C:\\notes.txt|-a");
   EXPECT_EQ(SelectedRow(kUserListId), 0);
   EXPECT_EQ(GetFocus(), list);
   for (const auto& row : window.UserCommands()) {
     EXPECT_EQ(row.icon, row.name == "notes" ? 9 : 3) << row.name;  // page of text; web
   }
-  Select(kUserListId, notes);
+  // The lists are virtual: the window answers the list's search for the typed letters.
+  Key(kUserListId, static_cast<WPARAM>(toupper(window.UserCommands()[1].name[0])), WM_CHAR);
+  EXPECT_EQ(SelectedRow(kUserListId), 1);
+  Select(kUserListId, RowOf("notes"));
   EXPECT_EQ(Status(), (std::vector<std::string>{"Count: 2", "Type: Textfile", "My Commands"}));
-  Select(kUserListId, RowOf("web"));
-  EXPECT_EQ(Status()[1], "Type: URL");
 }
 
 TEST_F(MainWindowTest, MenuBarHasItsItemsInOrder) {
   const HMENU bar = GetMenu(window.Handle());
-  const HMENU file = GetSubMenu(bar, 0);
-  const HMENU tools = GetSubMenu(bar, 1);
-  const HMENU help = GetSubMenu(bar, 2);
   const std::pair<HMENU, std::vector<std::string>> menus[] = {
       {bar, {"&File", "&Tools", "&Help"}},
-      {file, {"&Add Command\tCtrl+A", "&Remove Command\tCtrl+R", "Ex&port Commands...", "Res&tore Commands...", "",
+      {GetSubMenu(bar, 0), {"&Add Command\tCtrl+A", "&Remove Command\tCtrl+R", "Ex&port Commands...", "Res&tore Commands...", "",
               "&Exit"}},
-      {tools, {"Import Wizards", "Re&pair Commands", "", "&Settings..."}},
-      {GetSubMenu(tools, 0), {"Desktop Shortcuts", "Start Menu Shortcuts", "Favorites"}},
-      {help, {"&Help\tF1", "", "A&bout..."}},
+      {GetSubMenu(bar, 1), {"Import Wizards", "Re&pair Commands", "", "&Settings..."}},
+      {GetSubMenu(GetSubMenu(bar, 1), 0), {"Desktop Shortcuts", "Start Menu Shortcuts", "Favorites"}},
+      {GetSubMenu(bar, 2), {"&Help\tF1", "", "A&bout..."}},
   };
   for (const auto& [menu, texts] : menus) {
     std::vector<std::string> shown;
@@ -146,12 +144,9 @@ TEST_F(MainWindowTest, CategoryPaneSwitchesByClickAndByKeys) {
   Key(kCategoryPaneId, VK_DOWN);
   EXPECT_TRUE(ShowsSystem());
   const HWND system = Control(kSystemListId);
-  bool listed = false;
-  for (int row = 0; row < ListView_GetItemCount(system); ++row) {
-    listed |= ListText(system, row, 0) == "othertool" && ListText(system, row, 1) == "C:\\other\\tool.exe";
-    EXPECT_NE(ListText(system, row, 0), "notes");  // user commands stay out
-  }
-  EXPECT_TRUE(listed);
+  std::set<std::string> listed;
+  for (int row = 0; row < ListView_GetItemCount(system); ++row) listed.insert(ListText(system, row, 0) + "|" + ListText(system, row, 1));
+  EXPECT_TRUE(listed.count("othertool|C:\\other\\tool.exe") && !listed.count("notes|C:\\notes.txt"));  // user commands stay out
   EXPECT_EQ(SelectedRow(kSystemListId), 0);
 
   Key(kCategoryPaneId, VK_UP);
@@ -174,13 +169,6 @@ TEST_F(MainWindowTest, CategoryPaneSwitchesByClickAndByKeys) {
   Command(IDOK);  // Enter, while the pane has the focus
   EXPECT_EQ(ListView_GetItemCount(system), static_cast<int>(window.SystemCommands().size()));
   EXPECT_GE(window.SystemCommands().size(), 2u);
-}
-
-TEST_F(MainWindowTest, TypingTheStartOfANameSelectsItsRow) {
-  ASSERT_EQ(SelectedRow(kUserListId), 0);
-  const std::string second = window.UserCommands()[1].name;
-  Key(kUserListId, static_cast<WPARAM>(toupper(second[0])), WM_CHAR);
-  EXPECT_EQ(SelectedRow(kUserListId), 1);
 }
 
 TEST_F(MainWindowTest, RemovalAsksKeepsARowSelectedAndGivesTheFocusBack) {
@@ -297,12 +285,6 @@ TEST_F(MainWindowTest, PopupOpensBesideTheMouseAndWorksByMouseAndKeys) {
   };
   EXPECT_EQ(hover(popup.Label(ActionPopup::kEditCommand)), ActionPopup::kEditCommand);
   EXPECT_EQ(hover(popup.Handle()), ActionPopup::kEditCommand);  // leaving the labels keeps the light
-  SendMessageA(popup.Handle(), WM_COMMAND, MAKEWPARAM(10 + ActionPopup::kHeading, STN_CLICKED),
-               reinterpret_cast<LPARAM>(popup.Label(ActionPopup::kHeading)));
-  EXPECT_FALSE(IsWindowVisible(popup.Handle()));
-  EXPECT_EQ(EditorWindow(), nullptr);
-
-  Notify(kUserListId, NM_RCLICK);
   SendMessageA(popup.Handle(), WM_ACTIVATE, WA_INACTIVE, 0);  // a click elsewhere
   EXPECT_FALSE(IsWindowVisible(popup.Handle()));
   Notify(kUserListId, NM_RCLICK);
@@ -339,20 +321,13 @@ class MainWindowOther : public MainWindowTest {
   void SetUp() override {}
 };
 
-TEST_F(MainWindowOther, DefinitionFilesAreListedWhateverTheyHold) {
-  const auto cfg = [&](const std::string& name) { return GeneratedFilePath(program.Path(), name, ".cfg"); };
-  testing::WriteFileBytes(cfg("oneline"), "This is a generated file, do not edit!\r\n");
-  testing::WriteFileBytes(cfg("junk"), std::string("\x00\xFF\x01\r\n\x7F\x80\x81\r\n", 10) + std::string(70000, '\x02'));
-  testing::WriteFileBytes(cfg("long"), "h\r\n" + std::string(300, 'n') + "\r\n" + std::string(2 << 20, 'p') + "\r\n");
+TEST_F(MainWindowOther, LongFieldsAreCutToTheListsBuffer) {
+  testing::WriteFileBytes(GeneratedFilePath(program.Path(), "long", ".cfg"),
+                          "h\r\n" + std::string(300, 'n') + "\r\n" + std::string(2 << 20, 'p') + "\r\n");
   Open({});
-  const HWND list = Control(kUserListId);
-  ASSERT_EQ(ListView_GetItemCount(list), 3);
-  for (int row = 0; row < 3; ++row) {
-    const std::string name = ListText(list, row, 0);
-    EXPECT_LT(ListText(list, row, 1).size(), 256u);  // cut to the buffer, never past it
-    EXPECT_TRUE(name == "oneline" || name == std::string(255, 'n') || name == std::string("\x7F\x80\x81")) << name;
-  }
-  EXPECT_TRUE(prompt.Records().empty());
+  ASSERT_EQ(ListView_GetItemCount(Control(kUserListId)), 1);
+  EXPECT_EQ(ListText(Control(kUserListId), 0, 0), std::string(255, 'n'));
+  EXPECT_EQ(ListText(Control(kUserListId), 0, 1), std::string(255, 'p'));
 }
 
 TEST_F(MainWindowOther, MarksAndTipsSayWhyACommandCannotWork) {
