@@ -5,9 +5,10 @@
 namespace quillet::testing {
 
 namespace {
+// The next queued answer, or `none` when the queue is empty.
 template <typename Queue>
-typename Queue::value_type Next(Queue& queue) {
-  if (queue.empty()) return {};
+typename Queue::value_type Next(Queue& queue, typename Queue::value_type none = {}) {
+  if (queue.empty()) return none;
   auto answer = std::move(queue.front());
   queue.pop_front();
   return answer;
@@ -16,12 +17,7 @@ typename Queue::value_type Next(Queue& queue) {
 
 int RecordingPrompt::Message(const std::string& text, const std::string& title, unsigned flags) {
   records_.push_back({text, title, flags, false, {}});
-  if (!buttons_.empty()) {
-    const int button = buttons_.front();
-    buttons_.pop_front();
-    return button;
-  }
-  return (flags & 0x0F) == MB_YESNO ? IDNO : IDOK;
+  return Next(buttons_, (flags & 0x0F) == MB_YESNO ? IDNO : IDOK);
 }
 
 std::string RecordingPrompt::InputBox(const std::string& prompt, const std::string& title,
@@ -40,9 +36,7 @@ std::optional<std::string> RecordingPrompt::ChooseFolder() {
   return Next(folders_);
 }
 
-void RecordingPrompt::ShowHelpTopic(const std::string& helpFile, int topic) {
-  helpTopics_.push_back({helpFile, topic});
-}
+void RecordingPrompt::ShowHelpTopic(const std::string& helpFile, int topic) { helpTopics_.push_back({helpFile, topic}); }
 
 std::vector<std::string> RecordingPrompt::Summaries() const {
   std::vector<std::string> summaries;
@@ -50,12 +44,6 @@ std::vector<std::string> RecordingPrompt::Summaries() const {
     summaries.push_back(record.text + "|" + record.title + "|" + std::to_string(record.flags));
   }
   return summaries;
-}
-
-std::vector<std::string> RecordingPrompt::Texts() const {
-  std::vector<std::string> texts;
-  for (const PromptRecord& record : records_) texts.push_back(record.text);
-  return texts;
 }
 
 }  // namespace quillet::testing

@@ -51,7 +51,6 @@ class RecordingPrompt : public Prompt {
   void ShowHelpTopic(const std::string& helpFile, int topic) override;
 
   const std::vector<PromptRecord>& Records() const { return records_; }
-  std::vector<std::string> Texts() const;
   // Each message as "text|title|flags", for comparing a whole exchange at once.
   std::vector<std::string> Summaries() const;
   const std::vector<FileDialogRequest>& FileRequests() const { return fileRequests_; }

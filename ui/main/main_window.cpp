@@ -161,6 +161,8 @@ void MainWindow::FinishNormalStart() {
   UpdateWindow(Handle());
   const StoreContext store = Store();
   shadows_ = ShadowIndex(SystemSearchOrder());
+  // Watched before the first reading, so that a command made meanwhile is not missed.
+  watch_ = std::make_unique<StoreWatch>(programFolder_);
   LoadDefinitionFiles(store, userCommands_);
   ShowRows();
   if (!userCommands_.empty()) Select(kUserListId, 0);  // a list with rows always has one selected
@@ -170,7 +172,6 @@ void MainWindow::FinishNormalStart() {
   InvalidateRect(Control(kUserListId), nullptr, TRUE);
   SetUpCategoryPane();
   WriteBuiltInVerbs(store);
-  watch_ = std::make_unique<StoreWatch>(programFolder_);
   SetFocus(Control(kUserListId));
 }
 
