@@ -18,18 +18,13 @@ TEST(DefinitionFile, IsNineCrLfLinesByteForByte) {
             "'==================================\r\n");
 }
 
-TEST(DefinitionFile, RoundTripsFieldsWithCommasQuotesAndBlanks) {
+TEST(DefinitionFile, RoundTripsFieldsAndReadsOddModesAsNormal) {
   const std::string target = "C:\\My Files\\a,b.exe";
   const std::string parameters = "\"C:\\x y\\z.txt\"  -a, -b";
   const auto fields = ParseDefinitionText(DefinitionFileText("Mixed", target, parameters, kWindowMaximized), "x");
-  EXPECT_EQ(fields.name, "Mixed");
-  EXPECT_EQ(fields.target, target);
-  EXPECT_EQ(fields.parameters, parameters);
-  EXPECT_EQ(fields.windowModeText, "3");
-  EXPECT_EQ(WindowModeFromText(fields.windowModeText), kWindowMaximized);
-}
-
-TEST(DefinitionFile, WindowModesOtherThanThreeOrSevenReadAsNormal) {
+  EXPECT_EQ(fields.name + "|" + fields.target + "|" + fields.parameters + "|" + fields.windowModeText,
+            "Mixed|" + target + "|" + parameters + "|3");
+  EXPECT_EQ(WindowModeFromText("3"), kWindowMaximized);
   EXPECT_EQ(WindowModeFromText("7"), kWindowMinimized);
   for (const char* text : {"", "1", "2", "03", " 3", "junk"}) EXPECT_EQ(WindowModeFromText(text), kWindowNormal) << text;
 }
