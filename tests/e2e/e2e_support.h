@@ -43,7 +43,12 @@ struct Recorded {
   std::string arguments;
   std::string folder;
   std::string showCommand;  // "-" when it was given none
+  bool operator==(const Recorded&) const = default;
 };
+// How a failed comparison shows one.
+inline void PrintTo(const Recorded& recorded, std::ostream* out) {
+  *out << "{\"" << recorded.arguments << "\", \"" << recorded.folder << "\", " << recorded.showCommand << "}";
+}
 
 class E2eTest : public ::testing::Test {
  protected:

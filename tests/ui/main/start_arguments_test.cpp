@@ -2,57 +2,40 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 namespace quillet {
 namespace {
 
 TEST(ArgumentTextOf, SkipsTheProgramNameAndTheBlanksAfterIt) {
   EXPECT_EQ(ArgumentTextOf("\"C:\\Program Files\\Q\\quillet.exe\" notes C:\\a.txt"), "notes C:\\a.txt");
   EXPECT_EQ(ArgumentTextOf("quillet.exe   x  "), "x  ");
-  EXPECT_EQ(ArgumentTextOf("quillet.exe"), "");
   EXPECT_EQ(ArgumentTextOf("\"C:\\q.exe\""), "");
   EXPECT_EQ(ArgumentTextOf("C:\\\"My Files\"\\q.exe \tx"), "x");  // quotes may stand inside the name
 }
 
-TEST(ParseArgumentText, EmptyIsANormalStartAndALoneQuestionMarkIsHelp) {
-  EXPECT_EQ(ParseArgumentText("").verb, StartVerb::Normal);
-  EXPECT_EQ(ParseArgumentText("?").verb, StartVerb::SyntaxHelp);
-  EXPECT_EQ(ParseArgumentText("? x").verb, StartVerb::Create);
-}
-
-TEST(ParseArgumentText, OneWordRemovesTwoOrMoreCreate) {
-  const auto remove = ParseArgumentText("notes  ");
-  EXPECT_EQ(remove.verb, StartVerb::Remove);
-  EXPECT_EQ(remove.name, "notes");
-
-  const auto create = ParseArgumentText("Notes   C:\\My Files\\n.txt  ");
-  EXPECT_EQ(create.verb, StartVerb::Create);
-  EXPECT_EQ(create.name, "Notes");
-  EXPECT_EQ(create.path, "C:\\My Files\\n.txt");
-}
-
-TEST(ParseArgumentText, ADrivePathIsTheExplorerEntryAndStaysWhole) {
-  const auto explorer = ParseArgumentText("C:\\My Files\\a b.txt ");
-  EXPECT_EQ(explorer.verb, StartVerb::ExplorerPath);
-  EXPECT_EQ(explorer.path, "C:\\My Files\\a b.txt ");
-}
-
-TEST(ParseArgumentText, OnePairOfQuotesAroundThePathIsDropped) {
-  EXPECT_EQ(ParseArgumentText("docs \"\"C:\\a b\"\"").path, "\"C:\\a b\"");
-  EXPECT_EQ(ParseArgumentText("docs \"C:\\a b").path, "\"C:\\a b");
-  const auto explorer = ParseArgumentText("\"C:\\My Files\\a b.txt\"");
-  EXPECT_EQ(explorer.verb, StartVerb::ExplorerPath);
-  EXPECT_EQ(explorer.path, "C:\\My Files\\a b.txt");
-}
-
-TEST(ParseArgumentText, NetworkPathsAndOneLetterNamesAreTypedArguments) {
-  const auto network = ParseArgumentText("\\\\server\\share\\a b.txt");
-  EXPECT_EQ(network.verb, StartVerb::Create);
-  EXPECT_EQ(network.name, "\\\\server\\share\\a");
-  EXPECT_EQ(network.path, "b.txt");
-
-  const auto oneLetter = ParseArgumentText("n C:\\notes.txt");
-  EXPECT_EQ(oneLetter.verb, StartVerb::Create);
-  EXPECT_EQ(oneLetter.name, "n");
+TEST(ParseArgumentText, GivesTheVerbTheNameAndThePath) {
+  using enum StartVerb;
+  const std::tuple<const char*, StartVerb, const char*, const char*> cases[] = {  // text, verb, name, path
+      {"", Normal, "", ""},
+      {"?", SyntaxHelp, "", ""},
+      {"? x", Create, "?", "x"},
+      {"notes  ", Remove, "notes", ""},
+      {"Notes   C:\\My Files\\n.txt  ", Create, "Notes", "C:\\My Files\\n.txt"},
+      {"C:\\My Files\\a b.txt ", ExplorerPath, "", "C:\\My Files\\a b.txt "},  // the Explorer entry: kept whole
+      // One pair of quotes around the path is how it was typed, not part of it.
+      {"\"C:\\My Files\\a b.txt\"", ExplorerPath, "", "C:\\My Files\\a b.txt"},
+      {"docs \"\"C:\\a b\"\"", Create, "docs", "\"C:\\a b\""},
+      // Network paths and one-letter names are typed arguments.
+      {"\\\\server\\share\\a b.txt", Create, "\\\\server\\share\\a", "b.txt"},
+      {"n C:\\notes.txt", Create, "n", "C:\\notes.txt"},
+  };
+  for (const auto& [text, verb, name, path] : cases) {
+    const StartRequest request = ParseArgumentText(text);
+    EXPECT_EQ(request.verb, verb) << text;
+    EXPECT_EQ(request.name, name) << text;
+    EXPECT_EQ(request.path, path) << text;
+  }
 }
 
 }  // namespace

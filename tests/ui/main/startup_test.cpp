@@ -2,9 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <tuple>
+
 #include "store/command_name.h"
-#include "store/definition_file.h"
-#include "store/store_paths.h"
 #include "tests/support/recording_prompt.h"
 #include "tests/support/registry_sandbox.h"
 #include "tests/support/temp_program_folder.h"
@@ -12,144 +13,83 @@
 namespace quillet {
 namespace {
 
-using testing::AppPathsEntryExists;
-using testing::FileExists;
+using testing::RecordingPrompt;
+using Strings = std::vector<std::string>;
+
+const std::string kFirstStartQuestion =
+    "Do you want to add a Quillet context menu for common files and folders? This will make it possible to create "
+    "commands by right-clicking files/folders in explorer. You can alter this feature later under 'Settings' in the "
+    "main window.|Quillet (First Run)|4";
 
 class Startup : public ::testing::Test {
  protected:
-  Startup() {
-    // Every test starts as a user who has already answered the first-start question.
-    RunStartup(store, firstRunPrompt, "?", settings);
-  }
   ~Startup() override { RegDeleteTreeA(HKEY_CURRENT_USER, userKey.c_str()); }
-
-  StartOutcome Run(const std::string& arguments) { return RunStartup(store, prompt, arguments, settings); }
-  std::string Cfg(const std::string& name) const { return GeneratedFilePath(program.Path(), name, ".cfg"); }
-  std::string Lnk(const std::string& name) const { return GeneratedFilePath(program.Path(), name, ".lnk"); }
+  // Each start has a prompt of its own, which is also the store's notifier.
+  StartOutcome Run(RecordingPrompt& prompt, const std::string& arguments) {
+    const StartupSettings settings{userKey.c_str()};
+    return RunStartup(StoreContext{program.Path(), nullptr, prompt}, prompt, arguments, settings);
+  }
 
   testing::LocalMachineSandbox hklm;
   testing::TempProgramFolder program{testing::TempProgramFolder::Scripts::Copied, false};
-  testing::RecordingPrompt prompt;
-  testing::RecordingPrompt firstRunPrompt;
-  StoreContext store{program.Path(), nullptr, prompt};
   std::string userKey = "Software\\QuilletTest\\" + testing::UniqueName("user");
-  StartupSettings settings{userKey.c_str()};
 };
 
-TEST_F(Startup, NoArgumentsIsANormalStartAndMakesTheCmdsFolder) {
-  EXPECT_EQ(Run(""), StartOutcome::NormalStart);
-  EXPECT_TRUE(prompt.Records().empty());
-  EXPECT_TRUE(GetFileAttributesA(program.Cmds().c_str()) & FILE_ATTRIBUTE_DIRECTORY);
-}
-
-TEST_F(Startup, AFileNamedCmdsIsLeftAloneAndNoFolderIsMade) {
-  testing::TempProgramFolder bare(testing::TempProgramFolder::Scripts::None, false);
-  testing::WriteFileBytes(bare.Cmds(), "not a folder");
-  CreateCmdsFolder(bare.Path());
-  EXPECT_EQ(testing::ReadFileBytes(bare.Cmds()), "not a folder");
-}
-
-TEST_F(Startup, FirstStartAsksOnceWhateverTheAnswer) {
-  testing::RecordingPrompt first;
-  const std::string key = userKey + "\\fresh";
-  const StartupSettings fresh{key.c_str()};
-  first.AnswerButtons({IDNO});
-  RunStartup(store, first, "?", fresh);
-  ASSERT_EQ(first.Records().size(), 2u);
-  EXPECT_EQ(first.Records()[0].title, "Quillet (First Run)");
-  EXPECT_EQ(first.Records()[0].flags, 4u);
-  EXPECT_EQ(first.Records()[0].text,
-            "Do you want to add a Quillet context menu for common files and folders? This will make it possible "
-            "to create commands by right-clicking files/folders in explorer. You can alter this feature later "
-            "under 'Settings' in the main window.");
-  EXPECT_EQ(first.Records()[1].title, "Quillet - Help");  // the verb is carried out afterwards
-
-  testing::RecordingPrompt second;
-  RunStartup(store, second, "?", fresh);
-  EXPECT_EQ(second.Records().size(), 1u);
-}
-
-TEST_F(Startup, QuestionMarkShowsTheSyntaxHelpAndEnds) {
-  EXPECT_EQ(Run("?"), StartOutcome::EndProgram);
-  ASSERT_EQ(prompt.Records().size(), 1u);
-  EXPECT_EQ(prompt.Records()[0].text,
-            "Creating a command. Syntax: create <name> <path>\r\nRemoving a command. Syntax: remove <name>");
-  EXPECT_EQ(prompt.Records()[0].title, "Quillet - Help");
-  EXPECT_EQ(prompt.Records()[0].flags, 0u);
-}
-
-TEST_F(Startup, OneWordRemovesAUserCommandAndSaysSo) {
-  Run("notes C:\\notes.txt");
-  ASSERT_TRUE(FileExists(Cfg("notes")));
-  EXPECT_EQ(Run("notes"), StartOutcome::EndProgram);
-  EXPECT_FALSE(AppPathsEntryExists("notes.exe"));
-  EXPECT_FALSE(FileExists(Cfg("notes")));
-  EXPECT_EQ(prompt.Records().back().text, "The command: ' notes ' was removed.");
-  EXPECT_EQ(prompt.Records().back().flags, 0u);
-}
-
-TEST_F(Startup, NameAndPathCreateTheCommandKeepingTheNamesCase) {
-  EXPECT_EQ(Run("Notes   C:\\Tools  "), StartOutcome::EndProgram);
-  ASSERT_EQ(prompt.Records().size(), 1u);
-  EXPECT_EQ(prompt.Records()[0].text, "Command added...\r\n\r\nName: Notes\r\nPath: C:\\Tools\\");
-  EXPECT_EQ(prompt.Records()[0].title, "Quillet");
-  EXPECT_EQ(prompt.Records()[0].flags, 0u);
-  EXPECT_TRUE(AppPathsEntryExists("Notes.exe"));
-  EXPECT_EQ(testing::ReadFileBytes(Cfg("Notes")), DefinitionFileText("Notes", "C:\\Tools\\", "", 1));
-  EXPECT_TRUE(testing::WaitForFile(Lnk("Notes"), 20));
-}
-
-TEST_F(Startup, UnsafeNamesAreRefusedBeforeAnythingIsWritten) {
-  const std::string outside = program.File("victim.cfg");
-  testing::WriteFileBytes(outside, "keep");
-  for (const char* arguments : {"a\\..\\..\\victim", "a\\..\\..\\victim C:\\x.txt", "..  C:\\x.txt", "x|y C:\\a"}) {
-    testing::RecordingPrompt refused;
-    EXPECT_EQ(RunStartup(store, refused, arguments, settings), StartOutcome::EndProgram) << arguments;
-    ASSERT_EQ(refused.Records().size(), 1u) << arguments;
-    EXPECT_EQ(refused.Records()[0].flags, 48u);
-    EXPECT_NE(refused.Records()[0].text.find("cannot be used"), std::string::npos);
+TEST_F(Startup, EachArgumentTextShowsItsMessagesInOrder) {
+  testing::AddAppPathsEntry("othertool.exe", "C:\\Other\\tool.exe");
+  const auto own = [](const std::string& word) {
+    return "The command name '" + word + "' cannot be used.\r\ncreate, remove, clear and quillet are Quillet's own "
+           "Run words: they cannot be made into commands or removed.|Quillet|48";
+  };
+  const auto unsafe = [](const std::string& name) { return UnsafeNameMessage(name) + "|Quillet|48"; };
+  const std::string help =
+      "Creating a command. Syntax: create <name> <path>\r\nRemoving a command. Syntax: remove <name>|Quillet - Help|0";
+  const std::string ask = "Enter command name for the selected file/folder:|Quillet|0";
+  const std::string noSpaces = "No spaces allowed!|Quillet|64";
+  const std::string otherQuestion = "This is a system command, added by other applications than Quillet!\r\nAre you "
+                                    "sure you want to delete the command: othertool?|Confirm removal|52";
+  // Each case: the argument text, the names typed in turn, the buttons pressed, the messages shown.
+  const std::tuple<std::string, Strings, std::vector<int>, Strings> cases[] = {
+      {"?", {}, {}, {kFirstStartQuestion, help}},  // answered No: asked once all the same
+      {"?", {}, {}, {help}},
+      {"", {}, {}, {}},
+      {"Notes   C:\\Tools  ", {}, {}, {"Command added...\r\n\r\nName: Notes\r\nPath: C:\\Tools\\|Quillet|0"}},
+      {"nosuchcmd", {}, {},
+       {"There is no command named 'nosuchcmd', so nothing was removed.\r\nOne word after create, remove or quillet "
+        "removes the command of that name; quillet ? shows the syntax.|Quillet|48"}},
+      // Another program's entry goes only when the user says so.
+      {"othertool", {}, {IDNO}, {otherQuestion}},
+      {"othertool", {}, {IDYES}, {otherQuestion, "The command: ' othertool ' was removed.|Quillet|0"}},
+      {"CLEAR", {}, {}, {own("CLEAR")}},
+      {"create C:\\x.txt", {}, {}, {own("create")}},
+      {"a\\..\\..\\victim", {}, {}, {unsafe("a\\..\\..\\victim")}},
+      {"..  C:\\x.txt", {}, {}, {unsafe("..")}},
+      // The Explorer entry asks until a usable name or Cancel, and keeps the path whole.
+      {"C:\\My Files\\a.txt", {"  my big cmd ", ""}, {}, {ask, noSpaces, noSpaces, ask}},
+      {"C:\\My Files ", {"a/b", "Quillet", " docs "}, {},
+       {ask, unsafe("a/b"), ask, own("Quillet"), ask,
+        "Command added...\r\n\r\nName: docs\r\nPath: C:\\My Files \\|Quillet|0"}},
+  };
+  for (const auto& [arguments, inputs, buttons, shown] : cases) {
+    RecordingPrompt prompt;
+    for (const std::string& input : inputs) prompt.AnswerInputs({input});
+    for (int button : buttons) prompt.AnswerButtons({button});
+    const StartOutcome outcome = arguments.empty() ? StartOutcome::NormalStart : StartOutcome::EndProgram;
+    EXPECT_EQ(Run(prompt, arguments), outcome) << arguments;
+    EXPECT_EQ(prompt.Summaries(), shown) << arguments;
   }
-  EXPECT_EQ(testing::ReadFileBytes(outside), "keep");
-  EXPECT_FALSE(FileExists(program.File("victim.lnk")));
+  EXPECT_TRUE(std::filesystem::is_directory(program.Cmds()));
 }
 
-TEST_F(Startup, WithoutTheScriptNothingIsWrittenAndTheMainWindowComesUpEmpty) {
+// Nothing is written then either; CommandInput proves that of the store function both share.
+TEST_F(Startup, WithoutTheScriptTheMainWindowComesUpEmpty) {
   DeleteFileA(program.File("cshortcut.vbs").c_str());
-  EXPECT_EQ(Run("notes C:\\notes.txt"), StartOutcome::EmptyMainWindow);
-  ASSERT_EQ(prompt.Records().size(), 2u);
-  EXPECT_EQ(prompt.Records()[0].title, "Error");
-  EXPECT_EQ(prompt.Records()[1].text, "CreateShortcutLNKFile=false");
-  EXPECT_EQ(prompt.Records()[1].title, "Quillet");
-  EXPECT_FALSE(AppPathsEntryExists("notes.exe"));
-  EXPECT_FALSE(FileExists(Cfg("notes")));
-}
-
-TEST_F(Startup, ExplorerPathAsksUntilANameWithoutBlanksOrCancel) {
-  prompt.AnswerInputs({"  my big cmd ", ""});
-  EXPECT_EQ(Run("C:\\My Files\\a.txt"), StartOutcome::EndProgram);
-  const auto& records = prompt.Records();
-  ASSERT_EQ(records.size(), 4u);
-  EXPECT_TRUE(records[0].isInputBox);
-  EXPECT_EQ(records[0].text, "Enter command name for the selected file/folder:");
-  EXPECT_EQ(records[0].title, "Quillet");
-  EXPECT_EQ(records[0].defaultText, "mycommand");
-  for (int i : {1, 2}) {
-    EXPECT_EQ(records[i].text, "No spaces allowed!");
-    EXPECT_EQ(records[i].flags, 64u);
-  }
-  EXPECT_TRUE(records[3].isInputBox);
-  EXPECT_EQ(records[3].defaultText, "mycommand");
-  EXPECT_FALSE(FileExists(Cfg("my")));
-}
-
-TEST_F(Startup, ExplorerPathAsksAgainAfterARefusedNameAndKeepsThePathWhole) {
-  prompt.AnswerInputs({"a/b", "Clear", " docs "});
-  EXPECT_EQ(Run("C:\\My Files "), StartOutcome::EndProgram);
-  ASSERT_EQ(prompt.Records().size(), 6u);
-  EXPECT_EQ(prompt.Records()[1].flags, 48u);  // "a/b" refused, asked again
-  EXPECT_EQ(prompt.Records()[3].text, OwnRunWordMessage("Clear"));
-  EXPECT_EQ(prompt.Records()[5].text, "Command added...\r\n\r\nName: docs\r\nPath: C:\\My Files \\");
-  EXPECT_EQ(testing::ReadFileBytes(Cfg("docs")), DefinitionFileText("docs", "C:\\My Files \\", "", 1));
+  RecordingPrompt prompt;
+  EXPECT_EQ(Run(prompt, "notes C:\\notes.txt"), StartOutcome::EmptyMainWindow);
+  EXPECT_EQ(prompt.Summaries(),
+            (Strings{kFirstStartQuestion,
+                     "Couldn\xB4t find the file 'cshortcut.vbs', please reinstall the program!|Error|64",
+                     "CreateShortcutLNKFile=false|Quillet|0"}));
 }
 
 }  // namespace

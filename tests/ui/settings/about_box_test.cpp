@@ -16,9 +16,6 @@
 namespace quillet {
 namespace {
 
-HCURSOR ProgramCursor(int id) { return LoadCursorA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(id)); }
-HCURSOR SystemCursor(int id) { return LoadCursorA(nullptr, MAKEINTRESOURCEA(id)); }
-
 void Click(HWND box, int id) {
   SendMessageA(box, WM_COMMAND, MAKEWPARAM(id, STN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(box, id)));
 }
@@ -26,19 +23,12 @@ void Click(HWND box, int id) {
 class AboutBoxTest : public ::testing::Test {
  protected:
   void SetUp() override { ASSERT_TRUE(box.CreateModeless(nullptr)); }
-  // The pointer the box chooses while the mouse is over that child (or the box itself).
-  HCURSOR PointerOver(HWND window) {
-    SetCursor(nullptr);
-    SendMessageA(box.Handle(), WM_SETCURSOR, reinterpret_cast<WPARAM>(window), MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
-    return GetCursor();
-  }
-  static ShellRequest Opened(HWND owner, const std::string& file) { return {owner, "open", file, "", "", 9}; }
 
   testing::RecordingShellLauncher shell;
   AboutBox box{shell};
 };
 
-TEST_F(AboutBoxTest, ShowsNameAddressesAndNoticeOpensTheAddressesAndCloses) {
+TEST_F(AboutBoxTest, ShowsItsTextsOpensItsLinksAndTheCreditsOverItAndCloses) {
   const auto shown = tools::WaitForDialog("About...", 5000, GetCurrentProcessId());
   ASSERT_TRUE(shown.has_value());
   EXPECT_EQ(shown->text,
@@ -47,32 +37,6 @@ TEST_F(AboutBoxTest, ShowsNameAddressesAndNoticeOpensTheAddressesAndCloses) {
             L"any kind.");
   EXPECT_EQ(shown->buttons, std::vector<std::string>{"Close"});
 
-  Click(box.Handle(), IDC_ABOUT_MAIL);
-  Click(box.Handle(), IDC_ABOUT_HOME);
-  EXPECT_EQ(shell.requests,
-            (std::vector<ShellRequest>{Opened(box.Handle(), "mailto:maintainers@quillet.example?subject=Quillet%202.0"),
-                                       Opened(box.Handle(), "https://quillet.example/")}));
-  SendMessageA(box.Handle(), WM_COMMAND, IDCANCEL, 0);
-  EXPECT_EQ(box.Handle(), nullptr);
-}
-
-TEST_F(AboutBoxTest, PointersAndTheArrowFollowTheMouse) {
-  const auto arrowShown = [&] { return (GetWindowLongA(box.Item(IDC_ABOUT_ARROW), GWL_STYLE) & WS_VISIBLE) != 0; };
-  EXPECT_FALSE(arrowShown());
-  EXPECT_EQ(PointerOver(box.Item(IDC_ABOUT_MAIL)), ProgramCursor(IDCUR_MAIL_LINK));
-  EXPECT_EQ(PointerOver(box.Item(IDC_ABOUT_HOME)), ProgramCursor(IDCUR_WEB_LINK));
-  EXPECT_FALSE(arrowShown());
-  EXPECT_EQ(PointerOver(box.Item(IDC_ABOUT_THANKS)), SystemCursor(32649));  // IDC_HAND
-  EXPECT_TRUE(arrowShown());
-  PointerOver(box.Item(IDC_ABOUT_HOME));
-  EXPECT_FALSE(arrowShown());
-  PointerOver(box.Item(IDC_ABOUT_THANKS));
-  PointerOver(box.Handle());  // the box, its picture and its plain texts let the mouse through to it
-  EXPECT_FALSE(arrowShown());
-  EXPECT_EQ(PointerOver(box.Item(IDCANCEL)), SystemCursor(32512));  // IDC_ARROW, as the button has it
-}
-
-TEST_F(AboutBoxTest, ThanksToShowsTheCreditsOverTheBoxAndTheirLinksOpen) {
   std::optional<tools::DialogInfo> credits;
   HWND owner = nullptr;
   std::thread reader([&] {
@@ -82,26 +46,44 @@ TEST_F(AboutBoxTest, ThanksToShowsTheCreditsOverTheBoxAndTheirLinksOpen) {
     for (int id : {IDC_CREDITS_PARTS_LINK, IDC_CREDITS_ICONS_PAGE, IDC_CREDITS_ICONS_MAIL}) Click(credits->window, id);
     tools::PressButton(credits->window, "Close");
   });
-  Click(box.Handle(), IDC_ABOUT_THANKS);  // returns once the credits box is closed
+  // The click on "Thanks to" returns once the credits box is closed.
+  for (int id : {IDC_ABOUT_MAIL, IDC_ABOUT_HOME, IDC_ABOUT_THANKS}) Click(box.Handle(), id);
   reader.join();
   ASSERT_TRUE(credits.has_value());
   EXPECT_EQ(owner, box.Handle());
   EXPECT_EQ(credits->text,
-            L"Folder Tree\n"
-            L"This program uses its own folder tree, made on the Windows tree-view control, created by\n"
-            L"the Quillet maintainers\nVersion 2.0\n"
-            L"It is a part of Quillet: no third-party control is installed or needed.\n"
-            L"https://quillet.example/\n"
-            L"File Icons\n"
-            L"Most of the file-association icons were created and is owned  by:\n"
-            L"The Tango Desktop Project (public domain)\n"
-            L"His icons are free for personal use and can be downloaded at his website.\n"
-            L"http://tango.freedesktop.org/\n"
-            L"tango-artists@lists.freedesktop.org");
+            L"Folder Tree\nThis program uses its own folder tree, made on the Windows tree-view control, created by\n"
+            L"the Quillet maintainers\nVersion 2.0\nIt is a part of Quillet: no third-party control is installed or "
+            L"needed.\nhttps://quillet.example/\nFile Icons\nMost of the file-association icons were created and is "
+            L"owned  by:\nThe Tango Desktop Project (public domain)\nHis icons are free for personal use and can be "
+            L"downloaded at his website.\nhttp://tango.freedesktop.org/\ntango-artists@lists.freedesktop.org");
+  const auto opened = [](HWND from, const std::string& file) { return ShellRequest{from, "open", file, "", "", 9}; };
   EXPECT_EQ(shell.requests,
-            (std::vector<ShellRequest>{Opened(credits->window, "https://quillet.example/"),
-                                       Opened(credits->window, "http://tango.freedesktop.org/"),
-                                       Opened(credits->window, "mailto:tango-artists@lists.freedesktop.org")}));
+            (std::vector<ShellRequest>{opened(box.Handle(), "mailto:maintainers@quillet.example?subject=Quillet%202.0"),
+                                       opened(box.Handle(), "https://quillet.example/"),
+                                       opened(credits->window, "https://quillet.example/"),
+                                       opened(credits->window, "http://tango.freedesktop.org/"),
+                                       opened(credits->window, "mailto:tango-artists@lists.freedesktop.org")}));
+  SendMessageA(box.Handle(), WM_COMMAND, IDCANCEL, 0);
+  EXPECT_EQ(box.Handle(), nullptr);
+}
+
+TEST_F(AboutBoxTest, PointersAndTheArrowFollowTheMouse) {
+  const auto ours = [](int id) { return LoadCursorA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(id)); };
+  const HCURSOR hand = LoadCursorA(nullptr, MAKEINTRESOURCEA(32649));   // IDC_HAND
+  const HCURSOR arrow = LoadCursorA(nullptr, MAKEINTRESOURCEA(32512));  // IDC_ARROW
+  const std::tuple<HWND, HCURSOR, bool> moves[] = {  // over what, the pointer, whether the arrow shows
+      {box.Item(IDC_ABOUT_MAIL), ours(IDCUR_MAIL_LINK), false},
+      {box.Item(IDC_ABOUT_HOME), ours(IDCUR_WEB_LINK), false},
+      {box.Item(IDC_ABOUT_THANKS), hand, true},
+      {box.Handle(), arrow, false},  // the box, its picture and its plain texts let the mouse through to it
+  };
+  for (const auto& [window, pointer, shown] : moves) {
+    SetCursor(nullptr);
+    SendMessageA(box.Handle(), WM_SETCURSOR, reinterpret_cast<WPARAM>(window), MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
+    EXPECT_EQ(GetCursor(), pointer) << GetDlgCtrlID(window);
+    EXPECT_EQ((GetWindowLongA(box.Item(IDC_ABOUT_ARROW), GWL_STYLE) & WS_VISIBLE) != 0, shown) << GetDlgCtrlID(window);
+  }
 }
 
 }  // namespace
