@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 
@@ -28,23 +29,8 @@ TempProgramFolder::TempProgramFolder(Scripts scripts, bool withCmds) {
 TempProgramFolder::~TempProgramFolder() { DeleteTree(path_); }
 
 void DeleteTree(const std::string& path) {
-  WIN32_FIND_DATAA found;
-  const HANDLE search = FindFirstFileA((path + "\\*").c_str(), &found);
-  if (search != INVALID_HANDLE_VALUE) {
-    do {
-      const std::string name = found.cFileName;
-      if (name == "." || name == "..") continue;
-      const std::string child = path + "\\" + name;
-      if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
-        DeleteTree(child);
-      } else {
-        SetFileAttributesA(child.c_str(), FILE_ATTRIBUTE_NORMAL);
-        DeleteFileA(child.c_str());
-      }
-    } while (FindNextFileA(search, &found));
-    FindClose(search);
-  }
-  RemoveDirectoryA(path.c_str());
+  std::error_code ignored;
+  std::filesystem::remove_all(path, ignored);
 }
 
 std::string ReadFileBytes(const std::string& path) {
