@@ -26,10 +26,9 @@ TEST(MainLayout, ListsFillTheWindowAndButtonsFollowTheirBottom) {
   for (std::size_t i = 0; i < std::size(expected); ++i) {
     ASSERT_EQ(kMainControlPlaces[i].id, expected[i].id);
     const TwipsRect place = PlaceControl(kMainControlPlaces[i], 10000, 7000);
-    EXPECT_DOUBLE_EQ(place.left, expected[i].place.left) << i;
-    EXPECT_DOUBLE_EQ(place.top, expected[i].place.top) << i;
-    EXPECT_DOUBLE_EQ(place.width, expected[i].place.width) << i;
-    EXPECT_DOUBLE_EQ(place.height, expected[i].place.height) << i;
+    const TwipsRect& want = expected[i].place;
+    EXPECT_TRUE(place.left == want.left && place.top == want.top && place.width == want.width &&
+                place.height == want.height) << i;
   }
 }
 
