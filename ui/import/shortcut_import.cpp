@@ -100,7 +100,12 @@ void ImportOneRow(const StoreContext& store, Prompt& prompt, const ImportRow& ro
     started = StartCompanionScript(store.owner, folder, script, name, folder, kShowWithoutActivating) > 32;
   }
   const bool finished = started && WaitForFileWithMessages(marker, scriptTimeoutMs);
-  DeleteFiles(folder, name, {".tmp", ".url"});
+  // The script host may still hold the marker it has just made, and then it cannot be deleted yet.
+  const ULONGLONG giveUp = GetTickCount64() + 2000;
+  while (!DeleteFileA(marker.c_str()) && GetLastError() == ERROR_SHARING_VIOLATION && GetTickCount64() < giveUp) {
+    Sleep(10);
+  }
+  DeleteFiles(folder, name, {".url"});
   if (!finished) {
     // Nothing half-made stays behind: no entry that starts nothing, no stray copy.
     DeleteAppPathsKey(name);

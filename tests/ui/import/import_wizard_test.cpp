@@ -1,18 +1,22 @@
 // The import wizard, the shortcut picker and the import itself, in this process, with the real
-// import scripts.
+// import scripts; and the reading of the shell folder the wizard starts from.
 
 #include <windows.h>
 #include <commctrl.h>
 
+#include <algorithm>
+
 #include <gtest/gtest.h>
 
-#include "store/definition_file.h"
+#include "store/command_name.h"
+#include "store/shell_folders.h"
 #include "store/store_paths.h"
-#include "tests/tools/shortcut_reader.h"
 #include "tests/support/recording_list.h"
 #include "tests/support/recording_prompt.h"
 #include "tests/support/registry_sandbox.h"
 #include "tests/support/temp_program_folder.h"
+#include "tests/tools/control_driver.h"
+#include "tests/tools/shortcut_reader.h"
 #include "ui/import/import_wizard.h"
 #include "ui/import/import_wizard_ids.h"
 #include "ui/import/shortcut_import.h"
@@ -21,239 +25,136 @@
 namespace quillet {
 namespace {
 
-using testing::FileExists;
+using Texts = std::vector<std::string>;
 
-// This process's HKEY_CURRENT_USER, redirected to a fresh key whose Shell Folders the test sets.
-class ShellFoldersSandbox {
- public:
-  ShellFoldersSandbox() : path_("Software\\QuilletTestSandbox\\" + testing::UniqueName("hkcu")) {
-    RegCreateKeyExA(HKEY_CURRENT_USER, path_.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &root_, nullptr);
-    RegOverridePredefKey(HKEY_CURRENT_USER, root_);
+// Notes, whenever it is asked something, whether the wizard would still take a press.
+struct WizardWatchingPrompt : testing::RecordingPrompt {
+  int Message(const std::string& text, const std::string& title, unsigned flags) override {
+    for (int id : {IDOK, IDCANCEL, IDC_WIZARD_PREVIOUS, IDC_WIZARD_CHECK_ALL, IDC_WIZARD_LIST}) {
+      wizardTookPresses |= IsWindowEnabled(GetDlgItem(wizard, id)) != 0;
+    }
+    return RecordingPrompt::Message(text, title, flags);
   }
-  ~ShellFoldersSandbox() {
-    RegOverridePredefKey(HKEY_CURRENT_USER, nullptr);
-    RegCloseKey(root_);
-    RegDeleteTreeA(HKEY_CURRENT_USER, path_.c_str());
-  }
-  // Stored with its terminating NUL counted, or without it.
-  void Set(const char* value, const std::string& folder, bool withNul = true) {
-    RegSetKeyValueA(HKEY_CURRENT_USER, "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders", value,
-                    REG_SZ, folder.c_str(), static_cast<DWORD>(folder.size() + (withNul ? 1 : 0)));
-  }
-
- private:
-  std::string path_;
-  HKEY root_ = nullptr;
+  HWND wizard = nullptr;
+  bool wizardTookPresses = false;
 };
-
-void Touch(const std::string& path, DWORD attributes = FILE_ATTRIBUTE_NORMAL) {
-  testing::WriteFileBytes(path, "x");
-  SetFileAttributesA(path.c_str(), attributes);
-}
-
-std::vector<std::string> Names(const ImportList& rows) {
-  std::vector<std::string> names;
-  for (const ImportRow& row : rows) names.push_back(row.name);
-  return names;
-}
 
 class ImportWizardTest : public ::testing::Test {
  protected:
-  void Open(ImportSource source) {
-    wizard = std::make_unique<ImportWizard>(program.Path(), nullptr, prompt, list, source);
-    ASSERT_TRUE(wizard->CreateModeless(nullptr));
-  }
-  void Press(int id) { SendMessageA(wizard->Handle(), WM_COMMAND, id, 0); }
-  std::string Text(int id) { return wizard->ItemText(id); }
-
   testing::LocalMachineSandbox hklm;
-  ShellFoldersSandbox shellFolders;
   testing::TempProgramFolder program{testing::TempProgramFolder::Scripts::Copied};
   testing::TempProgramFolder desktop;
-  testing::RecordingPrompt prompt;
+  WizardWatchingPrompt prompt;
   testing::RecordingList list;
-  std::unique_ptr<ImportWizard> wizard;
 };
 
-TEST_F(ImportWizardTest, OpensOnTheFolderOfItsSource) {
-  shellFolders.Set("Desktop", "C:\\Desk");
-  shellFolders.Set("Programs", "C:\\Start Menu\\Programs");
-  shellFolders.Set("Favorites", "C:\\Favs", false);  // stored without its NUL: nothing is cut
-  const struct {
-    ImportSource source;
-    const char* caption;
-    const char* label;
-    const char* folder;
-  } cases[] = {{ImportSource::Desktop, "Import Wizard - Desktop", "&Desktop Folder:", "C:\\Desk"},
-               {ImportSource::StartMenu, "Import Wizard - StartMenu", "&StartMenu Folder:", "C:\\Start Menu\\Programs"},
-               {ImportSource::Favorites, "Import Wizard - Favorites", "&Favorites Folder:", "C:\\Favs"}};
-  for (const auto& c : cases) {
-    Open(c.source);
-    char caption[64] = {};
-    GetWindowTextA(wizard->Handle(), caption, sizeof caption);
-    EXPECT_STREQ(caption, c.caption);
-    EXPECT_EQ(Text(IDC_WIZARD_FOLDER_LABEL), c.label);
-    EXPECT_EQ(Text(IDC_WIZARD_FOLDER), c.folder);
-    EXPECT_FALSE(IsWindowEnabled(wizard->Item(IDC_WIZARD_PREVIOUS)));
-  }
+// A program that wrote the value may have left out its terminating NUL.
+TEST(ShellFolders, AValueStoredWithoutItsNulKeepsItsLastCharacter) {
+  const char* key = "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders";
+  const std::string value = testing::UniqueName("folder");
+  // Not followed by a NUL in memory either: the registry would count that one in.
+  RegSetKeyValueA(HKEY_CURRENT_USER, key, value.c_str(), REG_SZ, "C:\\Favs+", 7);
+  EXPECT_EQ(ReadShellFolder(value.c_str()), "C:\\Favs");
+  RegDeleteKeyValueA(HKEY_CURRENT_USER, key, value.c_str());
 }
 
-TEST_F(ImportWizardTest, DesktopShortcutsAreListedOnceWhateverTheSteps) {
-  shellFolders.Set("Desktop", desktop.Path());
-  for (const char* file : {"My Program 2.0.lnk", "Notepad++.lnk", "My-App.lnk", "MyApp.lnk"}) Touch(desktop.File(file));
-  Touch(desktop.File("hidden.lnk"), FILE_ATTRIBUTE_HIDDEN);
-  Touch(desktop.File("page.url"));
-  CreateDirectoryA(desktop.File("sub").c_str(), nullptr);
-  Touch(desktop.File("sub\\inner.lnk"));
-  Open(ImportSource::Desktop);
+TEST_F(ImportWizardTest, DesktopShortcutsAreListedAfreshAndTheWizardTakesNoPressWhileItImports) {
+  for (const char* file : {"My Program 2.0.lnk", "Notepad++.lnk"}) testing::WriteFileBytes(desktop.File(file), "x");
+  ImportWizard wizard(program.Path(), nullptr, prompt, list, ImportSource::Desktop);
+  ASSERT_TRUE(wizard.CreateModeless(nullptr));
+  prompt.wizard = wizard.Handle();
+  const auto press = [&](int id) { SendMessageA(wizard.Handle(), WM_COMMAND, id, 0); };
+  EXPECT_EQ(wizard.ItemText(IDC_WIZARD_FOLDER_LABEL), "&Desktop Folder:");
+  prompt.AnswerFolders({desktop.Path()});
+  for (int id : {IDC_WIZARD_BROWSE, IDOK, IDC_WIZARD_PREVIOUS, IDOK}) press(id);  // back and on: listed afresh
+  const HWND rows = wizard.Item(IDC_WIZARD_LIST);
+  auto shown = tools::ReadListViewRows(rows, 2);
+  std::sort(shown.begin(), shown.end());
+  EXPECT_EQ(shown, (std::vector<Texts>{{"myprogram20", "My Program 2.0.lnk"}, {"notepad", "Notepad++.lnk"}}));
 
-  std::vector<std::string> expected{"myprogram20", "notepad", "myapp", "myapp"};
-  std::sort(expected.begin(), expected.end());
-  for (int pass = 0; pass < 2; ++pass) {
-    Press(IDOK);
-    ASSERT_TRUE(wizard->InStepTwo());
-    std::vector<std::string> names = Names(wizard->Rows());
-    std::sort(names.begin(), names.end());
-    EXPECT_EQ(names, expected);
-    EXPECT_EQ(ListView_GetItemCount(wizard->Item(IDC_WIZARD_LIST)), 4);
-    Press(IDC_WIZARD_PREVIOUS);
-    EXPECT_FALSE(wizard->InStepTwo());
-    EXPECT_TRUE(wizard->Rows().empty());
-  }
-
-  Press(IDOK);
-  const HWND rows = wizard->Item(IDC_WIZARD_LIST);
-  Press(IDC_WIZARD_CHECK_ALL);
-  for (const ImportRow& row : wizard->Rows()) EXPECT_TRUE(row.ticked);
-  Press(IDC_WIZARD_UNCHECK_ALL);
-  for (const ImportRow& row : wizard->Rows()) EXPECT_FALSE(row.ticked);
-
-  // A right-click renames the selected row in place.
+  press(IDC_WIZARD_CHECK_ALL);
+  press(IDC_WIZARD_UNCHECK_ALL);
+  ListView_SetCheckState(rows, 0, TRUE);
+  // A right-click renames the selected row in place; Quillet's own Run word is refused.
   NMHDR click{rows, IDC_WIZARD_LIST, static_cast<UINT>(NM_RCLICK)};
-  SendMessageA(wizard->Handle(), WM_NOTIFY, IDC_WIZARD_LIST, reinterpret_cast<LPARAM>(&click));
+  SendMessageA(wizard.Handle(), WM_NOTIFY, IDC_WIZARD_LIST, reinterpret_cast<LPARAM>(&click));
   const HWND edit = ListView_GetEditControl(rows);
-  ASSERT_NE(edit, nullptr);
-  SetWindowTextA(edit, "renamed");
+  SetWindowTextA(edit, "quillet");
   SendMessageA(edit, WM_KEYDOWN, VK_RETURN, 0);
-  EXPECT_EQ(wizard->Rows()[0].name, "renamed");
+  press(IDOK);
+  EXPECT_EQ(prompt.Summaries(), Texts{OwnRunWordMessage("quillet") + "|Quillet|48"});
+  EXPECT_FALSE(prompt.wizardTookPresses);
 }
 
-// The picker, without being modal, on a Start Menu with two folders.
+// The picker, without being modal, on a Start Menu with two folders, a hidden one and a hidden shortcut.
 TEST_F(ImportWizardTest, PickerAddsEachSuggestedNameOnceAndCancelTakesAllBack) {
-  CreateDirectoryA(desktop.File("A").c_str(), nullptr);
-  CreateDirectoryA(desktop.File("B").c_str(), nullptr);
-  for (const char* file : {"A\\My-App.lnk", "A\\MyApp.lnk", "A\\Word.lnk", "A\\page.url", "B\\Word.lnk", "B\\Other.lnk"}) {
-    Touch(desktop.File(file));
+  for (const char* folder : {"A", "B", "hidden"}) CreateDirectoryA(desktop.File(folder).c_str(), nullptr);
+  for (const char* file : {"A\\My-App.lnk", "A\\MyApp.lnk", "A\\Word.lnk", "A\\page.url", "A\\hidden.lnk", "B\\Word.lnk",
+                           "B\\Other.lnk"}) {
+    testing::WriteFileBytes(desktop.File(file), "x");
   }
+  for (const char* hidden : {"hidden", "A\\hidden.lnk"}) SetFileAttributesA(desktop.File(hidden).c_str(), FILE_ATTRIBUTE_HIDDEN);
   ImportList rows;
   ShortcutPicker picker(rows, ImportSource::StartMenu, desktop.Path());
   ASSERT_TRUE(picker.CreateModeless(nullptr));
-  EXPECT_EQ(picker.StatusText(0), "   StartMenu   ");
-  EXPECT_EQ(picker.StatusText(1), " Files added: 0");
-
+  EXPECT_FALSE(picker.Tree().Select(desktop.File("hidden")));
+  // In A, Word alone by a double-click, then all; then all of B.
   ASSERT_TRUE(picker.Tree().Select(desktop.File("A")));
-  std::vector<std::string> files = picker.ListedFiles();
-  std::sort(files.begin(), files.end());
-  EXPECT_EQ(files, (std::vector<std::string>{"My-App.lnk", "MyApp.lnk", "Word.lnk"}));
-  for (int press = 0; press < 2; ++press) SendMessageA(picker.Handle(), WM_COMMAND, IDC_PICKER_ADD_ALL, 0);
-  EXPECT_EQ(rows.size(), 2u);
-  EXPECT_EQ(picker.StatusText(1), " Files added: 2");
-  EXPECT_EQ(rows[0].shortcutPath, desktop.File("A\\" + rows[0].fileName));
-
+  const HWND files = picker.Item(IDC_PICKER_FILES);
+  SendMessageA(files, LB_SETSEL, TRUE, SendMessageA(files, LB_FINDSTRINGEXACT, -1, reinterpret_cast<LPARAM>("Word.lnk")));
+  SendMessageA(picker.Handle(), WM_COMMAND, MAKEWPARAM(IDC_PICKER_FILES, LBN_DBLCLK), reinterpret_cast<LPARAM>(files));
+  SendMessageA(picker.Handle(), WM_COMMAND, IDC_PICKER_ADD_ALL, 0);
   ASSERT_TRUE(picker.Tree().Select(desktop.File("B")));
-  const HWND list = picker.Item(IDC_PICKER_FILES);
-  SendMessageA(list, LB_SETSEL, TRUE, -1);  // Word (already listed from A) and Other
-  SendMessageA(picker.Handle(), WM_COMMAND, MAKEWPARAM(IDC_PICKER_FILES, LBN_DBLCLK), reinterpret_cast<LPARAM>(list));
-  EXPECT_EQ(Names(rows).back(), "other");
-  EXPECT_EQ(rows.size(), 3u);
+  SendMessageA(picker.Handle(), WM_COMMAND, IDC_PICKER_ADD_ALL, 0);
+  Texts names;
+  for (const ImportRow& row : rows) names.push_back(row.name);
+  EXPECT_EQ(names, (Texts{"word", "myapp", "other"}));
+  EXPECT_EQ(picker.StatusText(0) + "|" + picker.StatusText(1), "   StartMenu   | Files added: 3");
 
   SendMessageA(picker.Handle(), WM_COMMAND, IDCANCEL, 0);
   EXPECT_TRUE(rows.empty());
-
-  ImportList favorites;
-  ShortcutPicker urls(favorites, ImportSource::Favorites, desktop.File("A"));
-  ASSERT_TRUE(urls.CreateModeless(nullptr));
-  EXPECT_EQ(urls.ListedFiles(), std::vector<std::string>{"page.url"});
 }
 
-class ShortcutImport : public ImportWizardTest {
- protected:
-  void SetUp() override {
-    ASSERT_TRUE(testing::WriteShortcut(desktop.File("Tool.lnk"),
-                                       {"C:\\windows\\notepad.exe", "a \"x  y\"", "C:\\windows", 3}));
-    testing::WriteFileBytes(desktop.File("Page.url"), "[InternetShortcut]\r\nURL=http://example.com/q?a=1\r\n");
-    testing::WriteFileBytes(Cfg("notes"), "keep");
-    testing::AddAppPathsEntry("othertool.exe", "C:\\other\\tool.exe");
-  }
-  ImportRow Row(const std::string& name, const std::string& file, bool ticked = true) {
-    return {ticked, name, file, desktop.File(file)};
-  }
-  std::string Cfg(const std::string& name) const { return GeneratedFilePath(program.Path(), name, ".cfg"); }
-  std::string Made(const std::string& name, const char* ending) const {
-    return GeneratedFilePath(program.Path(), name, ending);
-  }
-  void Import(const ImportList& rows, DWORD timeoutMs = kImportScriptTimeoutMs) {
-    ImportShortcuts({program.Path(), nullptr, prompt}, prompt, rows, list, timeoutMs);
-  }
-};
-
-TEST_F(ShortcutImport, TickedRowsBecomeCommandsAndRefusedOnesLeaveNothing) {
-  list.rows = {{"Notes", "C:\\notes.txt", "", "1", 9}};
-  prompt.AnswerButtons({IDNO, IDNO});
-  Import({Row("notes", "Tool.lnk"), Row("skipped", "Tool.lnk", false), Row(" tool ", "Tool.lnk"),
-          Row("", "Page.url"), Row("a\\b", "Page.url"), Row("quillet", "Page.url"), Row("othertool", "Page.url"),
-          Row("page", "Page.url")});
-
-  std::vector<std::string> messages;
-  for (const auto& record : prompt.Records()) messages.push_back(record.text.substr(0, 32) + "|" + std::to_string(record.flags));
-  EXPECT_EQ(messages, (std::vector<std::string>{
-                          "The command: 'notes' already exi|4",
-                          "The shortcut 'Page.url' has no c|48",
-                          "The command name 'a\\b' cannot be|48",
-                          "The command name 'quillet' canno|48",
-                          "The command: 'othertool' is a sy|52"}));
-  EXPECT_EQ(testing::ReadFileBytes(Cfg("notes")), "keep");
-  EXPECT_FALSE(FileExists(Made("skipped", ".lnk")));
-
-  ASSERT_EQ(list.rows.size(), 3u);
-  EXPECT_EQ(list.rows[1].name, "tool");
-  EXPECT_EQ(list.rows[1].target, "C:\\windows\\notepad.exe");
-  EXPECT_EQ(list.rows[1].parameters, "a \"x  y\"");
-  EXPECT_EQ(list.rows[1].windowModeText, "3");
-  EXPECT_EQ(testing::ReadFileBytes(Cfg("tool")), DefinitionFileText("tool", "C:\\windows\\notepad.exe", "a \"x  y\"", 3));
-  EXPECT_EQ(testing::ReadShortcut(Made("tool", ".lnk"))->arguments, "a \"x  y\"");
-  EXPECT_EQ(testing::ReadFileBytes(Cfg("page")), DefinitionFileText("page", "http://example.com/q?a=1", "", 1));
-  EXPECT_EQ(testing::ReadShortcut(Made("page", ".lnk"))->arguments, "url.dll,FileProtocolHandler http://example.com/q?a=1");
-  for (const char* name : {"tool", "page"}) {
-    EXPECT_TRUE(testing::AppPathsEntryExists(std::string(name) + ".exe"));
-    EXPECT_FALSE(FileExists(Made(name, ".tmp")));
-    EXPECT_FALSE(FileExists(Made(name, ".url")));
-  }
-}
-
-TEST_F(ShortcutImport, AnOverwrittenCommandMovesToTheEndAndAFailedScriptLeavesNothing) {
-  list.rows = {{"Tool", "C:\\old.exe", "", "1", 14}, {"memo", "C:\\memo.txt", "", "1", 9}};
-  prompt.AnswerButtons({IDYES});
-  Import({Row("tool", "Tool.lnk")});
-  ASSERT_EQ(list.rows.size(), 2u);
-  EXPECT_EQ(list.rows[1].name, "tool");
-  EXPECT_EQ(list.rows[1].icon, 0);
-
+TEST_F(ImportWizardTest, TickedRowsBecomeCommandsAndWhatCannotBeImportedLeavesNothing) {
+  const auto Row = [&](const std::string& name, const std::string& file = "Tool.lnk") {
+    return ImportRow{true, name, file, desktop.File(file)};
+  };
+  const auto made = [&](const char* name, const char* ending) { return GeneratedFilePath(program.Path(), name, ending); };
+  ASSERT_TRUE(testing::WriteShortcut(desktop.File("Tool.lnk"),
+                                     {"C:\\windows\\notepad.exe", "a \"x  y\"", "C:\\windows", 3}));
+  testing::AddAppPathsEntry("othertool.exe", "C:\\other\\tool.exe");
+  testing::WriteFileBytes(made("notes", ".cfg"), "keep");
+  list.rows = {{"Tool", "C:\\old.exe", "", "1", 14}, {"Notes", "C:\\notes.txt", "", "1", 9}};
+  prompt.AnswerButtons({IDYES, IDNO});  // replace Tool, keep Notes
+  ImportShortcuts({program.Path(), nullptr, prompt}, prompt,
+                  {Row(" tool "), Row("notes"), Row(""), Row("a\\b"), Row("othertool")}, list);
   // A script that never says it has finished, and one that is not there.
   testing::WriteFileBytes(program.File("cishortcut.vbs"), "' does nothing\r\n");
   DeleteFileA(program.File("cishortcutu.vbs").c_str());
-  Import({Row("late", "Tool.lnk"), Row("gone", "Page.url")}, 2000);
-  const auto& records = prompt.Records();
-  ASSERT_EQ(records.size(), 3u);
-  EXPECT_EQ(records[1].text,
-            "The shortcut 'Tool.lnk' could not be imported as the command 'late': the script cishortcut.vbs did not "
-            "finish within 2 seconds.\r\nNothing of this command was kept.");
-  EXPECT_NE(records[2].text.find("cishortcutu.vbs could not be started"), std::string::npos);
+  ImportShortcuts({program.Path(), nullptr, prompt}, prompt, {Row("late"), Row("gone", "Page.URL")}, list, 2000);
+
+  const std::string refused = "|Quillet|48", kept = "\r\nNothing of this command was kept.|Quillet|48";
+  EXPECT_EQ(prompt.Summaries(),
+            (Texts{"The command: 'tool' already exists, do you want to overwrite it?|Quillet|4",
+                   "The command: 'notes' already exists, do you want to overwrite it?|Quillet|4",
+                   "The shortcut 'Tool.lnk' has no command name, so it was not imported.\r\n"
+                   "Right-click its row in the list to give it one." + refused,
+                   UnsafeNameMessage("a\\b") + refused,
+                   "The command: 'othertool' is a system command, added by other applications than Quillet!\r\n"
+                   "Do you want to replace it with this command?|Quillet|52",
+                   "The shortcut 'Tool.lnk' could not be imported as the command 'late': the script cishortcut.vbs "
+                   "did not finish within 2 seconds." + kept,
+                   "The shortcut 'Page.URL' could not be imported as the command 'gone': the script cishortcutu.vbs "
+                   "could not be started." + kept}));
+  // The replaced command moves to the end with its shortcut's parameters and window mode.
+  const UserCommandRow& tool = list.rows.at(1);
+  EXPECT_EQ(tool.name + "|" + tool.target + "|" + tool.parameters + "|" + tool.windowModeText + "|" + std::to_string(tool.icon),
+            "tool|C:\\windows\\notepad.exe|a \"x  y\"|3|0");
+  EXPECT_EQ(testing::ReadFileBytes(made("notes", ".cfg")), "keep");
   for (const char* name : {"late", "gone"}) {
     EXPECT_FALSE(testing::AppPathsEntryExists(std::string(name) + ".exe")) << name;
-    for (const char* ending : {".lnk", ".url", ".tmp", ".cfg"}) EXPECT_FALSE(FileExists(Made(name, ending))) << name << ending;
+    for (const char* ending : {".lnk", ".url", ".tmp", ".cfg"}) EXPECT_FALSE(testing::FileExists(made(name, ending))) << ending;
   }
-  EXPECT_EQ(list.rows.size(), 2u);
 }
 
 }  // namespace
