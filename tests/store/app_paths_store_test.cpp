@@ -79,8 +79,7 @@ TEST_F(AppPathsStore, DeleteRemovesOnlyTheCommandsOwnVisibleFilesInCmds) {
     DeleteCommand(store, name);
   }
   EXPECT_FALSE(AppPathsEntryExists("notes.exe"));
-  EXPECT_FALSE(testing::FileExists(GeneratedFilePath(program.Path(), "notes", ".lnk")));
-  EXPECT_FALSE(testing::FileExists(GeneratedFilePath(program.Path(), "notes", ".cfg")));
+  for (const char* gone : {".lnk", ".cfg"}) EXPECT_FALSE(testing::FileExists(GeneratedFilePath(program.Path(), "notes", gone)));
   for (const std::string& kept : {GeneratedFilePath(program.Path(), "notes", ".vbs"), hidden, outside}) {
     EXPECT_TRUE(testing::FileExists(kept)) << kept;
   }
@@ -88,14 +87,11 @@ TEST_F(AppPathsStore, DeleteRemovesOnlyTheCommandsOwnVisibleFilesInCmds) {
 }
 
 TEST_F(AppPathsStore, SystemListLeavesOutUserCommandsAndShortNames) {
-  AddAppPathsEntry("mine.exe", "C:\\mine.lnk");
-  AddAppPathsEntry("Mine2.exe", "C:\\x.lnk");
-  AddAppPathsEntry("tool.com", "C:\\tool.com");
-  AddAppPathsEntry("tool.exe", "  C:\\tool.exe  ");
-  AddAppPathsEntry("ab", "C:\\short");
-  AddAppPathsEntry("x.ex", "C:\\four");
-  AddAppPathsEntry("long.exe", std::string(300, 'a'));
-  AddAppPathsEntry("fits.exe", std::string(254, 'b'));
+  const std::pair<const char*, std::string> entries[] = {
+      {"mine.exe", "C:\\mine.lnk"}, {"Mine2.exe", "C:\\x.lnk"}, {"tool.com", "C:\\tool.com"},
+      {"tool.exe", "  C:\\tool.exe  "}, {"ab", "C:\\short"}, {"x.ex", "C:\\four"},
+      {"long.exe", std::string(300, 'a')}, {"fits.exe", std::string(254, 'b')}};
+  for (const auto& [subkey, target] : entries) AddAppPathsEntry(subkey, target);
   const UserCommandList users{{" mine ", "", "", "1", 0}, {"mine2", "", "", "1", 0}};
 
   SystemCommandList system;

@@ -29,32 +29,16 @@ TEST(DefinitionFile, RoundTripsFieldsAndReadsOddModesAsNormal) {
   for (const char* text : {"", "1", "2", "03", " 3", "junk"}) EXPECT_EQ(WindowModeFromText(text), kWindowNormal) << text;
 }
 
-TEST(DefinitionFile, ShortOrOddFilesStillGiveARow) {
-  const auto empty = ParseDefinitionText("", "fromfile");
-  EXPECT_EQ(empty.name, "fromfile");
-  EXPECT_EQ(empty.target, "");
-
-  const auto twoLines = ParseDefinitionText("header\r\nshort\r\n", "fromfile");
-  EXPECT_EQ(twoLines.name, "short");
-  EXPECT_EQ(twoLines.target, "");
-  EXPECT_EQ(twoLines.windowModeText, "");
-
-  const auto unixEnds = ParseDefinitionText("h\nname\ntarget\nparams\n7\n", "x");
-  EXPECT_EQ(unixEnds.name, "name");
-  EXPECT_EQ(unixEnds.parameters, "params");
-  EXPECT_EQ(unixEnds.windowModeText, "7");
-
-  const auto noFinalEnd = ParseDefinitionText("h\r\nname\r\ntarget", "x");
-  EXPECT_EQ(noFinalEnd.target, "target");
-
-  const std::string binary("\0\x01\xFF\r\n\0name\r\n", 11);
-  EXPECT_EQ(ParseDefinitionText(binary, "x").name, std::string("\0name", 5));
-}
-
-TEST(DefinitionFile, NameFromFileNameDropsPrefixAndExtension) {
-  EXPECT_EQ(NameFromDefinitionFileName("run_notes.cfg"), "notes");
+// Short files, and files with no fields at all, are the definition store's test.
+TEST(DefinitionFile, OddLineEndsAndBytesStillGiveTheirFields) {
+  const auto fields = [](const std::string& text) {
+    const auto parsed = ParseDefinitionText(text, "x");
+    return parsed.name + "|" + parsed.target + "|" + parsed.parameters + "|" + parsed.windowModeText;
+  };
+  EXPECT_EQ(fields("h\nname\ntarget\nparams\n7\n"), "name|target|params|7");
+  EXPECT_EQ(fields("h\r\nname\r\ntarget"), "name|target||");
+  EXPECT_EQ(fields(std::string("\0\x01\xFF\r\n\0name\r\n", 11)), std::string("\0name|||", 8));
   EXPECT_EQ(NameFromDefinitionFileName("run_a.b.cfg"), "a.b");
-  EXPECT_EQ(NameFromDefinitionFileName("other.cfg"), "other");
 }
 
 }  // namespace
