@@ -7,25 +7,23 @@
 
 #include <gtest/gtest.h>
 
-#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
 
+#include "store/store_paths.h"
 #include "tests/support/registry_sandbox.h"
 #include "tests/support/temp_program_folder.h"
 #include "tests/tools/shortcut_reader.h"
 #include "tests/tools/ui_driver.h"
 #include "tools/child_process.h"
+#include "ui/common/wide_text.h"
 
 namespace quillet::testing {
 
 using tools::ChildProcess;
+using tools::Eventually;
 using tools::QuoteArgument;
-
-// Built programs, as Wine sees them.
-std::string BuiltProgram(const std::string& file);  // from the program folder
-std::string BuiltTool(const std::string& file);     // from the tools folder
 
 // Types `line` into the Run-dialog stand-in and returns once it has started what the line names.
 // Its exit code: 0 started, 2 no such App Paths entry, 3 the shell refused.
@@ -34,15 +32,9 @@ long RunDialog(const std::string& line);
 // The user's record that the first-start question was asked.
 void SetFirstStartDone(bool done);
 
-// Polls until `condition` holds (true) or `timeoutMs` has passed (false): for what another
-// process, such as a script, does in its own time.
-bool Eventually(const std::function<bool()>& condition, DWORD timeoutMs = 20000);
-
 // What record_args.exe wrote when it was started.
 struct Recorded {
-  std::string arguments;
-  std::string folder;
-  std::string showCommand;  // "-" when it was given none
+  std::string arguments, folder, showCommand;  // the show command "-" when it was given none
   bool operator==(const Recorded&) const = default;
 };
 // How a failed comparison shows one.
@@ -55,14 +47,20 @@ class E2eTest : public ::testing::Test {
   E2eTest();
   ~E2eTest() override;
 
-  std::string Generated(const std::string& name, const std::string& extension) const;
-  std::string AppPaths(const std::string& name, const char* valueName = nullptr) const;
+  std::string Generated(const std::string& name, const std::string& extension) const {
+    return GeneratedFilePath(program.Path(), name, extension);
+  }
+  std::string AppPaths(const std::string& name, const char* valueName = nullptr) const {
+    return RegistryText(HKEY_LOCAL_MACHINE, AppPathsSubkey(name), valueName);
+  }
   // A unique command name (letters and digits); its App Paths entry is removed after the test.
-  std::string NewName(const std::string& stem);
+  std::string NewName(const std::string& stem) { return names_.emplace_back(UniqueName(stem)); }
 
   // Starts quillet.exe with that argument text (wide, for characters the ANSI code page lacks).
-  std::unique_ptr<ChildProcess> Start(const std::string& arguments = "") const;
   std::unique_ptr<ChildProcess> Start(const std::wstring& arguments) const;
+  std::unique_ptr<ChildProcess> Start(const std::string& arguments = "") const {
+    return Start(WideFromAnsi(arguments));
+  }
   // The visible main window of that process (a test failure when it never comes).
   HWND MainWindow(const ChildProcess& quillet) const;
   // Closes the main window; the program must end with exit code 0.
@@ -73,7 +71,9 @@ class E2eTest : public ::testing::Test {
   void Answer(const std::string& title, const std::wstring& text, const std::string& button = "OK",
               DWORD process = 0) const;
   void Answer(const std::string& title, const std::string& text, const std::string& button = "OK",
-              DWORD process = 0) const;
+              DWORD process = 0) const {
+    Answer(title, WideFromAnsi(text), button, process);
+  }
   // The same for a file dialog ("Open", "Save As"): the path is typed into its file name box.
   void AnswerFile(const std::string& title, const std::string& path, const std::string& button, DWORD process) const;
 

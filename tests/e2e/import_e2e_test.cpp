@@ -3,7 +3,7 @@
 
 #include "store/definition_file.h"
 #include "tests/e2e/e2e_support.h"
-#include "tests/support/http_handler_swap.h"
+#include "tests/support/registry_sandbox.h"
 #include "tests/tools/control_driver.h"
 #include "ui/import/import_wizard_ids.h"
 #include "ui/main/main_menu.h"
@@ -75,16 +75,15 @@ TEST_F(ImportE2e, ShellLinksStartWithTheirArgumentsFolderAndStyle) {
 
 TEST_F(ImportE2e, AFavoriteOpensInTheBrowser) {
   const HttpHandlerSwap browser;
-  const std::string received = program.File("received.txt"), name = NewName("imp");
-  SetEnvironmentVariableA("QUILLET_URL_RECORDER_OUT", received.c_str());
+  const std::string name = NewName("imp");
+  SetEnvironmentVariableA("QUILLET_RECORD_FILE", recording.c_str());
   const std::string address = "http://example.com/quillet?q=" + name + "&x=2";
   WriteFileBytes(Place("Favorites", name + ".url"), "[InternetShortcut]\r\nURL=" + address + "\r\n");
   Import(kMenuImportFavorites, "Favorites");
   EXPECT_EQ(ReadFileBytes(Generated(name, ".cfg")), DefinitionFileText(name, address, "", 1));
   EXPECT_FALSE(FileExists(Generated(name, ".url")));
-  EXPECT_EQ(RunDialog(name), 0);
-  ASSERT_TRUE(WaitForFile(received, 20));
-  EXPECT_EQ(ReadFileBytes(received), address);
+  EXPECT_EQ(Run(name).arguments, address);
+  SetEnvironmentVariableA("QUILLET_RECORD_FILE", nullptr);
 }
 
 }  // namespace

@@ -10,35 +10,26 @@ unpacked=$(mktemp -d)
 trap 'rm -rf "$unpacked"' EXIT
 extract_chmLib "$chm" "$unpacked" >/dev/null
 
-# "<number> <offset>" for every pair of the map (its first 4 bytes are its length).
-pairs=$(od -A n -t u4 -v -j 4 "$unpacked/#IVB" | xargs -n 2)
-
+# The page of a topic number: the map's pairs follow its 4-byte length, and the page name is the
+# NUL-ended text at the pair's offset into #STRINGS. Nothing for a number the map lacks.
 page_of() {
-  local number=$1 id offset
-  while read -r id offset; do
-    if [ "$id" = "$number" ]; then
-      # The page name is the NUL-ended text at that offset of #STRINGS.
-      tail -c +"$((offset + 1))" "$unpacked/#STRINGS" | tr '\0' '\n' | head -n 1
-      return
-    fi
-  done <<<"$pairs"
+  local offset
+  offset=$(od -A n -t u4 -v -j 4 "$unpacked/#IVB" | xargs -n 2 | awk -v n="$1" '$1 == n { print $2 }')
+  if [ -n "$offset" ]; then tail -c +"$((offset + 1))" "$unpacked/#STRINGS" | tr '\0' '\n' | head -n 1; fi
 }
 
 failures=0
 check() {
-  local number=$1 title=$2 page
-  page=$(page_of "$number")
-  if [ -n "$page" ] && [ -f "$unpacked/${page#/}" ] && grep -qF "<title>$title</title>" "$unpacked/${page#/}"; then
-    echo "topic $number -> $page: \"$title\""
-  else
-    echo "topic $number -> '${page:-nothing}': not the page \"$title\"" >&2
-    failures=$((failures + 1))
-  fi
+  local page
+  page=$(page_of "$1")
+  grep -qsF "<title>$2</title>" "$unpacked/${page#/}" && echo "topic $1 -> $page: \"$2\"" && return
+  echo "topic $1 -> '${page:-nothing}': not the page \"$2\"" >&2
+  failures=$((failures + 1))
 }
 
 check 1003 "The command editor"
 check 1007 "Parameters"
 check 1017 "Window modes"
 check 1018 "The Explorer context menu and settings"
-[ "$(page_of 9999)" = "" ] || { echo "topic 9999 should not exist" >&2; failures=$((failures + 1)); }
+[ -z "$(page_of 9999)" ] || { echo "topic 9999 should not exist" >&2; failures=$((failures + 1)); }
 exit "$failures"

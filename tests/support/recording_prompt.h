@@ -1,6 +1,8 @@
 #pragma once
 // A prompt for tests: records every message and input box, and answers from a script.
 
+#include <windows.h>
+
 #include <deque>
 #include <optional>
 #include <string>
@@ -11,11 +13,8 @@
 namespace quillet::testing {
 
 struct PromptRecord {
-  std::string text;
-  std::string title;
-  unsigned flags = 0;
-  bool isInputBox = false;
-  std::string defaultText;  // input boxes only
+  std::string text, title;
+  unsigned flags = 0;  // 0 for an input box
 };
 
 struct HelpRecord {
@@ -25,46 +24,61 @@ struct HelpRecord {
 
 class RecordingPrompt : public Prompt {
  public:
-  // Queued answers, used in order: button ids for messages, texts for input boxes.
-  // With the queue empty, messages answer IDOK (IDNO for Yes/No) and input boxes "" (Cancel).
+  // Queued answers, used in order: button ids for messages, texts for input boxes, and what the
+  // file and folder dialogs return. With its queue empty, a message answers IDOK (IDNO for
+  // Yes/No), an input box "" and a dialog nothing: Cancel.
   void AnswerButtons(std::initializer_list<int> buttons) { buttons_.insert(buttons_.end(), buttons); }
   void AnswerInputs(std::initializer_list<std::string> inputs) { inputs_.insert(inputs_.end(), inputs); }
-  // Answers of the file and folder dialogs, in order; nothing (or an empty queue) is Cancel.
-  void AnswerFiles(std::initializer_list<std::optional<std::string>> files) {
-    files_.insert(files_.end(), files);
-  }
+  void AnswerFiles(std::initializer_list<std::optional<std::string>> files) { files_.insert(files_.end(), files); }
   void AnswerFolders(std::initializer_list<std::optional<std::string>> folders) {
     folders_.insert(folders_.end(), folders);
   }
 
-  int Message(const std::string& text, const std::string& title, unsigned flags) override;
+  int Message(const std::string& text, const std::string& title, unsigned flags) override {
+    records_.push_back({text, title, flags});
+    return Next(buttons_, (flags & 0x0F) == MB_YESNO ? IDNO : IDOK);
+  }
   // Recorded like any message, its text kept in UTF-8.
   int MessageUtf8(const std::string& text, const std::string& title, unsigned flags) override {
     return Message(text, title, flags);
   }
-  std::string InputBox(const std::string& prompt, const std::string& title,
-                       const std::string& defaultText) override;
-  std::optional<std::string> OpenFile(const FileDialogRequest& request) override;
+  std::string InputBox(const std::string& prompt, const std::string& title, const std::string&) override {
+    records_.push_back({prompt, title, 0});
+    return Next(inputs_);
+  }
+  std::optional<std::string> OpenFile(const FileDialogRequest& request) override {
+    fileRequests_.push_back(request);
+    return Next(files_);
+  }
   // Answered from the same queue as OpenFile, and recorded with it.
   std::optional<std::string> SaveFile(const FileDialogRequest& request) override { return OpenFile(request); }
-  std::optional<std::string> ChooseFolder() override;
-  void ShowHelpTopic(const std::string& helpFile, int topic) override;
+  std::optional<std::string> ChooseFolder() override { return Next(folders_); }
+  void ShowHelpTopic(const std::string& helpFile, int topic) override { helpTopics_.push_back({helpFile, topic}); }
 
   const std::vector<PromptRecord>& Records() const { return records_; }
   // Each message as "text|title|flags", for comparing a whole exchange at once.
-  std::vector<std::string> Summaries() const;
+  std::vector<std::string> Summaries() const {
+    std::vector<std::string> lines;
+    for (const auto& each : records_) lines.push_back(each.text + "|" + each.title + "|" + std::to_string(each.flags));
+    return lines;
+  }
   const std::vector<FileDialogRequest>& FileRequests() const { return fileRequests_; }
-  int FolderRequests() const { return folderRequests_; }
   const std::vector<HelpRecord>& HelpTopics() const { return helpTopics_; }
 
  private:
+  template <typename Queue>
+  static typename Queue::value_type Next(Queue& queue, typename Queue::value_type none = {}) {
+    if (queue.empty()) return none;
+    auto answer = std::move(queue.front());
+    queue.pop_front();
+    return answer;
+  }
+
   std::deque<int> buttons_;
   std::deque<std::string> inputs_;
-  std::deque<std::optional<std::string>> files_;
-  std::deque<std::optional<std::string>> folders_;
+  std::deque<std::optional<std::string>> files_, folders_;
   std::vector<PromptRecord> records_;
   std::vector<FileDialogRequest> fileRequests_;
-  int folderRequests_ = 0;
   std::vector<HelpRecord> helpTopics_;
 };
 

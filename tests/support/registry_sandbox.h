@@ -1,19 +1,21 @@
 #pragma once
 // Redirects this test process's HKEY_LOCAL_MACHINE to a fresh, empty key of its own, so store
-// tests see an App Paths key that holds exactly what they put there; and the registry look-ups
-// that checks need.
+// tests see an App Paths key that holds exactly what they put there; the registry look-ups that
+// checks need; and a stand-in for the browser.
 
 #include <windows.h>
 
+#include <optional>
 #include <string>
+
+#include "store/scoped_handles.h"
+#include "store/store_paths.h"
 
 namespace quillet::testing {
 
 class LocalMachineSandbox {
  public:
   LocalMachineSandbox();
-  LocalMachineSandbox(const LocalMachineSandbox&) = delete;
-  LocalMachineSandbox& operator=(const LocalMachineSandbox&) = delete;
   ~LocalMachineSandbox();
 
   // From now on no subkey can be created under the redirected HKLM (as for a user without
@@ -22,19 +24,56 @@ class LocalMachineSandbox {
 
  private:
   std::string path_;  // under HKEY_CURRENT_USER
-  HKEY root_ = nullptr;
+  ScopedRegistryKey root_;
 };
 
-bool KeyExists(HKEY root, const std::string& key);
-void DeleteKeyTree(HKEY root, const std::string& key);
+inline bool KeyExists(HKEY root, const std::string& key) {
+  HKEY opened = nullptr;
+  RegOpenKeyExA(root, key.c_str(), 0, KEY_READ, &opened);
+  return ScopedRegistryKey(opened).Valid();
+}
+// The key with everything in it.
+inline void DeleteKeyTree(HKEY root, const std::string& key) { RegDeleteTreeA(root, key.c_str()); }
 // A text value (valueName null: the default value); "" when missing.
-std::string RegistryText(HKEY root, const std::string& key, const char* valueName = nullptr);
-void SetRegistryText(HKEY root, const std::string& key, const char* valueName, const std::string& text);
+inline std::string RegistryText(HKEY root, const std::string& key, const char* valueName = nullptr) {
+  char text[2048] = {};
+  DWORD size = sizeof text - 1;
+  return RegGetValueA(root, key.c_str(), valueName, RRF_RT_REG_SZ, nullptr, text, &size) == ERROR_SUCCESS ? text : "";
+}
+inline void SetRegistryText(HKEY root, const std::string& key, const char* valueName, const std::string& text) {
+  RegSetKeyValueA(root, key.c_str(), valueName, REG_SZ, text.c_str(), static_cast<DWORD>(text.size() + 1));
+}
 // Exactly the stored bytes of a value, a terminating NUL included if stored; "" when missing.
 std::string RegistryBytes(HKEY root, const std::string& key, const char* valueName);
 
 // The same on the (possibly redirected) App Paths key, by subkey name ("notes.exe").
-void AddAppPathsEntry(const std::string& subkeyName, const std::string& defaultValue);
-bool AppPathsEntryExists(const std::string& subkeyName);
+inline void AddAppPathsEntry(const std::string& subkeyName, const std::string& defaultValue) {
+  SetRegistryText(HKEY_LOCAL_MACHINE, std::string(kAppPathsKey) + "\\" + subkeyName, nullptr, defaultValue);
+}
+inline bool AppPathsEntryExists(const std::string& subkeyName) {
+  return KeyExists(HKEY_LOCAL_MACHINE, std::string(kAppPathsKey) + "\\" + subkeyName);
+}
+
+// Puts record_args.exe in the place of the browser for http while it lives: it records the
+// address it was given (as its argument text) like any other start.
+class HttpHandlerSwap {
+ public:
+  HttpHandlerSwap() {
+    if (KeyExists(HKEY_CLASSES_ROOT, kKey)) previous_ = RegistryText(HKEY_CLASSES_ROOT, kKey);
+    // %1 bare: the argument text is then exactly the address.
+    SetRegistryText(HKEY_CLASSES_ROOT, kKey, nullptr, "\"" QUILLET_BUILT_TOOLS_DIR "\\record_args.exe\" %1");
+  }
+  HttpHandlerSwap(const HttpHandlerSwap&) = delete;
+  HttpHandlerSwap& operator=(const HttpHandlerSwap&) = delete;
+  ~HttpHandlerSwap() {
+    RegDeleteKeyValueA(HKEY_CLASSES_ROOT, kKey, nullptr);
+    if (previous_) SetRegistryText(HKEY_CLASSES_ROOT, kKey, nullptr, *previous_);
+  }
+
+ private:
+  // Wine reads URL handlers from HKEY_CLASSES_ROOT only, not from the user's own classes.
+  static constexpr const char* kKey = "http\\shell\\open\\command";
+  std::optional<std::string> previous_;
+};
 
 }  // namespace quillet::testing

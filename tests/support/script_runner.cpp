@@ -2,6 +2,8 @@
 
 #include <shellapi.h>
 
+#include "store/scoped_handles.h"
+
 namespace quillet::testing {
 
 HANDLE StartScript(const std::string& programFolder, const std::string& script, const std::string& parameters) {
@@ -18,11 +20,8 @@ HANDLE StartScript(const std::string& programFolder, const std::string& script, 
 }
 
 bool RunScript(const std::string& programFolder, const std::string& script, const std::string& parameters) {
-  const HANDLE process = StartScript(programFolder, script, parameters);
-  if (!process) return false;
-  const bool ended = WaitForSingleObject(process, 30000) == WAIT_OBJECT_0;
-  CloseHandle(process);
-  return ended;
+  const ScopedProcess process(StartScript(programFolder, script, parameters));
+  return process && WaitForSingleObject(process.Get(), 30000) == WAIT_OBJECT_0;
 }
 
 }  // namespace quillet::testing

@@ -4,14 +4,12 @@
 
 #include <filesystem>
 #include <fstream>
-#include <sstream>
+#include <iterator>
+#include <utility>
+
+#include "tests/tools/ui_driver.h"
 
 namespace quillet::testing {
-
-namespace {
-constexpr const char* kScripts[] = {"cshortcut.vbs",         "cishortcut.vbs", "cishortcutu.vbs",
-                                    "addcontextmenu.vbs",    "removecontextmenu.vbs", "clear.vbs"};
-}
 
 TempProgramFolder::TempProgramFolder(Scripts scripts, bool withCmds) {
   char temp[MAX_PATH];
@@ -19,10 +17,10 @@ TempProgramFolder::TempProgramFolder(Scripts scripts, bool withCmds) {
   path_ = std::string(temp) + UniqueName("quillet-test");
   CreateDirectoryA(path_.c_str(), nullptr);
   if (withCmds) CreateDirectoryA(Cmds().c_str(), nullptr);
-  if (scripts == Scripts::Copied) {
-    for (const char* script : kScripts) {
-      CopyFileA((std::string(QUILLET_BUILT_PROGRAM_DIR) + "\\" + script).c_str(), File(script).c_str(), FALSE);
-    }
+  if (scripts == Scripts::None) return;
+  for (const char* script : {"cshortcut.vbs", "cishortcut.vbs", "cishortcutu.vbs", "addcontextmenu.vbs",
+                             "removecontextmenu.vbs", "clear.vbs"}) {
+    CopyFileA((QUILLET_BUILT_PROGRAM_DIR "\\" + std::string(script)).c_str(), File(script).c_str(), FALSE);
   }
 }
 
@@ -34,15 +32,11 @@ void DeleteTree(const std::string& path) {
 }
 
 std::string ReadFileBytes(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::ostringstream bytes;
-  bytes << in.rdbuf();
-  return bytes.str();
+  return {std::istreambuf_iterator<char>(std::ifstream(path, std::ios::binary).rdbuf()), {}};
 }
 
 void WriteFileBytes(const std::string& path, const std::string& bytes) {
-  std::ofstream out(path, std::ios::binary | std::ios::trunc);
-  out << bytes;
+  std::ofstream(path, std::ios::binary) << bytes;
 }
 
 bool FileExists(const std::string& path) { return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
@@ -54,18 +48,14 @@ std::string UniqueName(const std::string& stem) {
 }
 
 bool WaitForFile(const std::string& path, double seconds) {
-  const ULONGLONG deadline = GetTickCount64() + static_cast<ULONGLONG>(seconds * 1000);
   LONGLONG lastSize = -1;
-  while (GetTickCount64() < deadline) {
+  const auto settled = [&] {
     WIN32_FILE_ATTRIBUTE_DATA data;
-    if (GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &data)) {
-      const LONGLONG size = (static_cast<LONGLONG>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
-      if (size > 0 && size == lastSize) return true;
-      lastSize = size;
-    }
-    Sleep(50);
-  }
-  return false;
+    if (!GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &data)) return false;
+    const LONGLONG size = (static_cast<LONGLONG>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
+    return size > 0 && std::exchange(lastSize, size) == size;
+  };
+  return tools::Eventually(settled, static_cast<DWORD>(seconds * 1000), 50);
 }
 
 }  // namespace quillet::testing

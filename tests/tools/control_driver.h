@@ -1,6 +1,6 @@
 #pragma once
 // Reading and using another process's list and tree views. Their messages carry pointers, so the
-// item records and their text buffers are placed in the owner's memory.
+// item records and their text buffers are placed in the owner's memory (see ui_driver.cpp).
 
 #include <windows.h>
 
@@ -9,7 +9,7 @@
 
 namespace quillet::tools {
 
-// The texts of every row, `columns` sub-items each; empty when the list cannot be read.
+// The texts of every row, `columns` sub-items each; "" for a text that cannot be read.
 std::vector<std::vector<std::string>> ReadListViewRows(HWND list, int columns);
 
 // The text of one status-bar part, as a screen reader reads it (SB_GETTEXT).

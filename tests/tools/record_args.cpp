@@ -1,4 +1,5 @@
-// record_args.exe: a target program for commands in tests. It writes what it was started with:
+// record_args.exe: a target program for commands in tests, and the browser when web addresses
+// are handed to it. It writes what it was started with:
 //   line 1: its argument text, exactly as WinMain's lpCmdLine would give it
 //   line 2: its current directory
 //   line 3: the show command it was given (STARTUPINFO's wShowWindow), or "-" when none
@@ -7,45 +8,25 @@
 
 #include <windows.h>
 
+#include <cstdlib>
 #include <string>
 
 #include "store/scoped_handles.h"
 #include "ui/main/start_arguments.h"
 
-namespace {
-
-std::string CurrentDirectory() {
-  std::string folder(GetCurrentDirectoryA(0, nullptr), '\0');
-  folder.resize(GetCurrentDirectoryA(static_cast<DWORD>(folder.size()), folder.data()));
-  return folder;
-}
-
-std::string RecordFile() {
-  const DWORD size = GetEnvironmentVariableA("QUILLET_RECORD_FILE", nullptr, 0);
-  if (size <= 1) return "record_args.out";
-  std::string name(size, '\0');
-  name.resize(GetEnvironmentVariableA("QUILLET_RECORD_FILE", name.data(), size));
-  return name;
-}
-
-std::string ShowCommand() {
-  STARTUPINFOA startup{};
-  startup.cb = sizeof startup;
-  GetStartupInfoA(&startup);
-  return (startup.dwFlags & STARTF_USESHOWWINDOW) ? std::to_string(startup.wShowWindow) : "-";
-}
-
-}  // namespace
-
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
-  const std::string record = quillet::ArgumentTextOf(GetCommandLineA()) + "\r\n" + CurrentDirectory() + "\r\n" +
-                             ShowCommand() + "\r\n";
-  const quillet::ScopedFile file(
-      CreateFileA(RecordFile().c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
-  if (!file) return 1;
+  char folder[MAX_PATH] = {};
+  GetCurrentDirectoryA(MAX_PATH, folder);
+  STARTUPINFOA startup{};
+  GetStartupInfoA(&startup);
+  const std::string show = (startup.dwFlags & STARTF_USESHOWWINDOW) ? std::to_string(startup.wShowWindow) : "-";
+  const std::string record = quillet::ArgumentTextOf(GetCommandLineA()) + "\n" + folder + "\n" + show + "\n";
+  const char* name = std::getenv("QUILLET_RECORD_FILE");
+  const quillet::ScopedFile file(CreateFileA(name && *name ? name : "record_args.out", GENERIC_WRITE, 0, nullptr,
+                                             CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
   // One write, so that a reader never sees half a record.
   DWORD written = 0;
-  const bool complete = WriteFile(file.Get(), record.data(), static_cast<DWORD>(record.size()), &written, nullptr) &&
-                        written == record.size();
+  const bool complete = file && WriteFile(file.Get(), record.data(), static_cast<DWORD>(record.size()), &written,
+                                          nullptr) && written == record.size();
   return complete ? 0 : 1;
 }

@@ -13,6 +13,7 @@
 #include <shellapi.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <string>
 
 #include "store/store_paths.h"
@@ -33,23 +34,20 @@ std::string TextValue(const std::string& subkey, const char* valueName) {
 }  // namespace
 
 int main() {
-  const std::string typed = quillet::ArgumentTextOf(GetCommandLineA());
-  const std::string line = typed.substr(std::min(typed.find_first_not_of(' '), typed.size()));
+  const std::string line = quillet::ArgumentTextOf(GetCommandLineA());  // without the blanks before it
   const std::size_t blank = line.find(' ');
   const std::string word = line.substr(0, blank);
   const std::string rest = blank == std::string::npos ? std::string() : line.substr(blank + 1);
 
   const std::string subkey =
       std::string(quillet::kAppPathsKey) + "\\" + word + (quillet::EndsWithIgnoringCase(word, ".exe") ? "" : ".exe");
-  const std::string file = TextValue(subkey, nullptr);
+  const std::string file = TextValue(subkey, nullptr), folder = TextValue(subkey, "Path");
   if (file.empty()) {
     std::fprintf(stderr, "rundlg: no App Paths entry for \"%s\"\n", word.c_str());
     return 2;
   }
-  const std::string folder = TextValue(subkey, "Path");
-  char path[32767] = {};
-  GetEnvironmentVariableA("PATH", path, sizeof path);
-  if (!folder.empty()) SetEnvironmentVariableA("PATH", (folder + ";" + path).c_str());
+  const char* path = std::getenv("PATH");
+  if (!folder.empty()) SetEnvironmentVariableA("PATH", (folder + ";" + (path ? path : "")).c_str());
 
   CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE);  // the shell may need COM
   SHELLEXECUTEINFOA start{};

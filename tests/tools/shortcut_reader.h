@@ -7,29 +7,27 @@
 #include <ostream>
 #include <string>
 
+#include "store/shell_link.h"
+
+namespace quillet {
+// How a failed comparison shows one.
+inline void PrintTo(const ShellLinkFields& fields, std::ostream* out) {
+  *out << "{target \"" << fields.target << "\", arguments \"" << fields.arguments << "\", working folder \""
+       << fields.workingFolder << "\", window style " << fields.windowStyle << "}";
+}
+}  // namespace quillet
+
 namespace quillet::testing {
 
-inline constexpr int kWindowStyleUnknown = -1;
-
-struct ShortcutFields {
-  std::string target;
-  std::string arguments;
-  std::string workingFolder;
-  int windowStyle = kWindowStyleUnknown;  // SW_SHOWNORMAL 1, SW_SHOWMAXIMIZED 3, SW_SHOWMINNOACTIVE 7
-
-  bool operator==(const ShortcutFields&) const = default;
-};
-
-void PrintTo(const ShortcutFields& fields, std::ostream* out);
+using ShortcutFields = ShellLinkFields;
 
 // Target, arguments and working folder through IShellLinkA; the window style from the file
 // header (Wine's IShellLink::GetShowCmd always answers 1). Nothing when the file does not load.
-std::optional<ShortcutFields> ReadShortcut(const std::string& path);
+inline std::optional<ShortcutFields> ReadShortcut(const std::string& path) { return ReadShellLink(path); }
 
 // Target ("Local path", which a shortcut to an absolute path has), arguments and working folder
-// as lnkinfo prints them. The window style
-// stays kWindowStyleUnknown: lnkinfo's "Show Window value" is always 0. Only under Wine, which
-// can start a Linux program; nothing when lnkinfo fails.
+// as lnkinfo prints them; the window style is -1, as lnkinfo's "Show Window value" is always 0.
+// Only under Wine, which can start a Linux program; nothing when lnkinfo fails.
 std::optional<ShortcutFields> ReadShortcutWithLnkinfo(const std::string& path);
 
 // Writes a shortcut through IShellLinkA; false when it could not be saved.

@@ -10,11 +10,20 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
 
 namespace quillet::tools {
+
+// Polls every intervalMs until `condition` holds (true) or timeoutMs has passed (false): for what
+// another process does in its own time.
+bool Eventually(const std::function<bool()>& condition, DWORD timeoutMs = 20000, DWORD intervalMs = 20);
+
+// Waits up to timeoutMs for a top-level window of that class that belongs to that process (0: any)
+// and for which `accept` holds; null when none comes.
+HWND WaitForWindow(const char* className, DWORD processId, DWORD timeoutMs, const std::function<bool(HWND)>& accept);
 
 struct DialogInfo {
   HWND window = nullptr;
@@ -36,8 +45,9 @@ std::optional<DialogInfo> WaitForDialog(const std::string& title, DWORD timeoutM
 bool SetControlText(HWND dialog, int controlId, const std::string& text);
 
 // Clicks the visible, enabled push button with that caption (compared without '&' and without
-// regard to case). The click is posted as the button's WM_COMMAND, which works whether or not
-// the dialog is active; it is handled after this returns.
+// regard to case), waiting up to 5 seconds for it: a click just posted may be about to show or
+// enable it. The click is posted as the button's WM_COMMAND, which works whether or not the
+// dialog is active; it is handled after this returns.
 bool PressButton(HWND dialog, const std::string& caption);
 
 // Waits up to timeoutMs until this dialog window is destroyed. A later dialog with the same title
