@@ -78,4 +78,12 @@ std::optional<ShortcutFields> ReadShortcutWithLnkinfo(const std::string& path) {
   return ShortcutFields{value("Local path"), value("Command line arguments"), value("Working directory"), -1};
 }
 
+std::optional<ShortcutFields> ReadShortcutTwice(const std::string& path) {
+  const std::optional<ShortcutFields> shell = ReadShortcut(path);
+  std::optional<ShortcutFields> lnkinfo = ReadShortcutWithLnkinfo(path);
+  if (!shell || !lnkinfo) return std::nullopt;
+  lnkinfo->windowStyle = shell->windowStyle;  // lnkinfo cannot read it
+  return *lnkinfo == *shell ? shell : std::nullopt;
+}
+
 }  // namespace quillet::testing

@@ -30,6 +30,10 @@ inline std::optional<ShortcutFields> ReadShortcut(const std::string& path) { ret
 // Only under Wine, which can start a Linux program; nothing when lnkinfo fails.
 std::optional<ShortcutFields> ReadShortcutWithLnkinfo(const std::string& path);
 
+// The shortcut as IShellLink reads it, when lnkinfo finds the same texts in the file; nothing
+// when either cannot read it or the two disagree.
+std::optional<ShortcutFields> ReadShortcutTwice(const std::string& path);
+
 // Writes a shortcut through IShellLinkA; false when it could not be saved.
 bool WriteShortcut(const std::string& path, const ShortcutFields& fields);
 

@@ -227,30 +227,25 @@ TEST_F(MainWindowTest, DoubleClickAndEnterOpenTheSelectedCommandInOneEditor) {
   EXPECT_EQ(EditorName(), window.UserCommands()[1].name);
 }
 
-// The new-command editor is modal: a timer, run by its message loop, looks at it and cancels it.
-std::string* seenCaption = nullptr;
+// The new-command editor is modal: a timer, run by its message loop, reads it and cancels it.
+std::string* seenEditor = nullptr;
 void CALLBACK CancelNewCommandEditor(HWND, UINT, UINT_PTR timer, DWORD) {
-  EnumThreadWindows(
-      GetCurrentThreadId(),
-      [](HWND dialog, LPARAM) -> BOOL {
-        if (TextOf(dialog) != " New Command" || !IsWindowVisible(dialog)) return TRUE;
-        *seenCaption = TextOf(dialog) + "|" + TextOf(GetDlgItem(dialog, IDC_EDITOR_COMMAND));
-        PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
-        return FALSE;
-      },
-      0);
-  if (!seenCaption->empty()) KillTimer(nullptr, timer);
+  const HWND editor = FindWindowA("#32770", " New Command");
+  if (!editor || !IsWindowVisible(editor)) return;
+  KillTimer(nullptr, timer);
+  *seenEditor = "name '" + TextOf(GetDlgItem(editor, IDC_EDITOR_COMMAND)) + "'";
+  PostMessageA(editor, WM_COMMAND, IDCANCEL, 0);
 }
 
 TEST_F(MainWindowTest, AddCommandClosesAnUpdateEditorAndOpensAnEmptyOne) {
   Notify(kUserListId, NM_DBLCLK);
   const HWND update = EditorWindow();
   std::string seen;
-  seenCaption = &seen;
+  seenEditor = &seen;
   SetTimer(nullptr, 0, 50, CancelNewCommandEditor);
   Command(kAddButtonId);
   EXPECT_FALSE(IsWindow(update));
-  EXPECT_EQ(seen, " New Command|");
+  EXPECT_EQ(seen, "name ''");
   EXPECT_EQ(window.UserCommands().size(), 2u);
 }
 
@@ -265,15 +260,13 @@ TEST_F(MainWindowTest, PopupOpensBesideTheMouseAndWorksByMouseAndKeys) {
   const UINT dpi = GetDpiForWindow(window.Handle());
   EXPECT_EQ(at.left, main.left + 10 + TwipsToPixels(1600, dpi));
   EXPECT_EQ(at.top, main.top + 20 + TwipsToPixels(650, dpi));
-  const std::vector<std::string> labels{"  " + window.UserCommands()[1].name, "  Edit Command", "  Security Settings"};
-  for (int item = 0; item < 3; ++item) EXPECT_EQ(TextOf(popup.Label(static_cast<ActionPopup::Item>(item))), labels[item]);
-
-  const auto hover = [&](HWND over) {
+  EXPECT_EQ(TextOf(popup.Label(ActionPopup::kHeading)) + "|" + TextOf(popup.Label(ActionPopup::kEditCommand)) + "|" +
+                TextOf(popup.Label(ActionPopup::kSecuritySettings)),
+            "  " + window.UserCommands()[1].name + "|  Edit Command|  Security Settings");
+  for (HWND over : {popup.Label(ActionPopup::kEditCommand), popup.Handle()}) {  // leaving the labels keeps the light
     SendMessageA(popup.Handle(), WM_SETCURSOR, reinterpret_cast<WPARAM>(over), 0);
-    return popup.Highlighted();
-  };
-  EXPECT_EQ(hover(popup.Label(ActionPopup::kEditCommand)), ActionPopup::kEditCommand);
-  EXPECT_EQ(hover(popup.Handle()), ActionPopup::kEditCommand);  // leaving the labels keeps the light
+    EXPECT_EQ(popup.Highlighted(), ActionPopup::kEditCommand);
+  }
   SendMessageA(popup.Handle(), WM_ACTIVATE, WA_INACTIVE, 0);  // a click elsewhere
   EXPECT_FALSE(IsWindowVisible(popup.Handle()));
   Notify(kUserListId, NM_RCLICK);
