@@ -16,15 +16,13 @@ class EditorE2e : public E2eTest {
   void FillAndSave(const std::string& title, const std::string& typedName, const ParameterBoxes& parameters,
                    const std::string& mode) {
     const auto editor = tools::WaitForDialog(title, 20000, quillet->Id());
-    ASSERT_TRUE(editor.has_value());
-    ASSERT_TRUE(tools::SetControlText(editor->window, IDC_EDITOR_COMMAND, typedName));
-    ASSERT_TRUE(tools::SetControlText(editor->window, IDC_EDITOR_PATH, target));
+    ASSERT_TRUE(editor && tools::SetControlText(editor->window, IDC_EDITOR_COMMAND, typedName) &&
+                tools::SetControlText(editor->window, IDC_EDITOR_PATH, target) &&
+                tools::SetControlText(editor->window, IDC_EDITOR_MODE, mode));
     for (std::size_t i = 0; i < parameters.size(); ++i) {
       ASSERT_TRUE(tools::SetControlText(editor->window, IDC_EDITOR_PARAMETER1 + static_cast<int>(i), parameters[i]));
     }
-    ASSERT_TRUE(tools::SetControlText(editor->window, IDC_EDITOR_MODE, mode));
-    ASSERT_TRUE(tools::PressButton(editor->window, "OK"));
-    ASSERT_TRUE(tools::WaitForDialogGone(editor->window, 20000));
+    ASSERT_TRUE(tools::PressButton(editor->window, "OK") && tools::WaitForDialogGone(editor->window, 20000));
   }
 
   std::unique_ptr<ChildProcess> quillet = Start();

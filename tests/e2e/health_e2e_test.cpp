@@ -11,45 +11,44 @@ namespace {
 
 class HealthE2e : public E2eTest {
  protected:
-  // Starts the main window of the installation in `folder` and chooses a menu item.
+  // Two commands as their definition files alone: no App Paths entries, no shortcuts.
+  HealthE2e() {
+    for (int i = 0; i < 2; ++i) WriteFileBytes(Generated(names[i], ".cfg"), Definition(i));
+  }
+  std::string Definition(int i) const { return DefinitionFileText(names[i], target, parameters[i], modes[i]); }
+  Recorded Started(int i) const { return {parameters[i], targetFolder, std::to_string(modes[i])}; }
+  // Starts the main window of this installation, or of `elsewhere`, and chooses a menu item.
   std::unique_ptr<ChildProcess> UseMenu(int item, const TempProgramFolder* elsewhere = nullptr) {
     auto quillet = elsewhere ? std::make_unique<ChildProcess>(QuoteArgument(elsewhere->File("quillet.exe"))) : Start();
     PostMessageA(MainWindow(*quillet), WM_COMMAND, item, 0);
     return quillet;
   }
+
   std::vector<std::string> names{NewName("one"), NewName("two")};
+  const std::string parameters[2] = {"\"C:\\My  Files\\a.txt\"  -x   y ; z", "caf\xE9 \"x\" "};
+  const int modes[2] = {3, 7};
 };
 
 TEST_F(HealthE2e, ANameThatAProgramInSystem32TakesIsAskedAbout) {
   const auto quillet = Start("cmd " + target);
-  Answer("Quillet", "Windows starts C:\\windows\\system32\\cmd.exe when you type 'cmd', not this command. Save it anyway?",
-         "No", quillet->Id());
+  Answer("Quillet",
+         "Windows starts C:\\windows\\system32\\cmd.exe when you type 'cmd', not this command. Save it anyway?", "No",
+         quillet->Id());
   EXPECT_EQ(quillet->WaitForExit(), 0u);
-  EXPECT_EQ(AppPaths("cmd"), "");
-  EXPECT_FALSE(FileExists(Generated("cmd", ".cfg")));
+  EXPECT_TRUE(AppPaths("cmd").empty() && !FileExists(Generated("cmd", ".cfg")));  // nothing written
 }
 
 TEST_F(HealthE2e, RepairBringsBackLostEntriesAndShortcuts) {
-  for (const std::string& name : names) {
-    const auto quillet = Start(name + " " + target);
-    Answer("Quillet", "Command added...\r\n\r\nName: " + name + "\r\nPath: " + target, "OK", quillet->Id());
-    ASSERT_TRUE(WaitForFile(Generated(name, ".lnk"), 20));
-    RegDeleteKeyA(HKEY_LOCAL_MACHINE, AppPathsSubkey(name).c_str());
-  }
-  DeleteFileA(Generated(names[1], ".lnk").c_str());
+  // The first has lost its App Paths entry alone, the second its shortcut too.
+  ASSERT_TRUE(WriteShortcut(Generated(names[0], ".lnk"), {target, parameters[0], targetFolder, modes[0]}));
   const auto quillet = UseMenu(kMenuRepair);
   Answer("Quillet", "2 commands were repaired.", "OK", quillet->Id());
   Close(*quillet);
   ASSERT_TRUE(WaitForFile(Generated(names[1], ".lnk"), 20));
-  for (const std::string& name : names) EXPECT_EQ(Run(name).folder, targetFolder);
+  for (int i = 0; i < 2; ++i) EXPECT_EQ(Run(names[i]), Started(i));
 }
 
 TEST_F(HealthE2e, CommandsExportedHereAreRestoredElsewhereExactly) {
-  const std::string parameters[] = {"\"C:\\My  Files\\a.txt\"  -x   y ; z", "caf\xE9 \"x\" "};
-  const int modes[] = {3, 7};
-  for (int i = 0; i < 2; ++i) {
-    WriteFileBytes(Generated(names[i], ".cfg"), DefinitionFileText(names[i], target, parameters[i], modes[i]));
-  }
   const std::string list = program.File("my commands.txt");
   auto quillet = UseMenu(kMenuExport);
   AnswerFile("Save As", list, "Save", quillet->Id());
@@ -64,11 +63,8 @@ TEST_F(HealthE2e, CommandsExportedHereAreRestoredElsewhereExactly) {
   Answer("Quillet", "2 commands were restored.", "OK", quillet->Id());
   Close(*quillet);
   for (int i = 0; i < 2; ++i) {
-    EXPECT_EQ(ReadFileBytes(GeneratedFilePath(elsewhere.Path(), names[i], ".cfg")),
-              DefinitionFileText(names[i], target, parameters[i], modes[i]));
-    const Recorded started = Run(names[i]);
-    EXPECT_EQ(started.arguments, parameters[i]);
-    EXPECT_EQ(started.showCommand, std::to_string(modes[i]));
+    EXPECT_EQ(ReadFileBytes(GeneratedFilePath(elsewhere.Path(), names[i], ".cfg")), Definition(i));
+    EXPECT_EQ(Run(names[i]), Started(i));
   }
 }
 

@@ -18,15 +18,10 @@ constexpr const char* kRunHistory = "Software\\Microsoft\\Windows\\CurrentVersio
 TEST(ClearScript, DeletesTheRunHistoryAndSaysSoOnce) {
   TempProgramFolder program(TempProgramFolder::Scripts::Copied);
   SetRegistryText(HKEY_CURRENT_USER, kRunHistory, "a", "notepad\\1");
-  SetRegistryText(HKEY_CURRENT_USER, kRunHistory, "MRUList", "a");
 
   // A script left waiting on a message would hold the test's output open.
-  const std::unique_ptr<void, void (*)(HANDLE)> script(StartScript(program.Path(), "clear.vbs"), [](HANDLE process) {
-    if (process) {
-      TerminateProcess(process, 1);
-      CloseHandle(process);
-    }
-  });
+  const std::unique_ptr<void, void (*)(HANDLE)> script(
+      StartScript(program.Path(), "clear.vbs"), [](HANDLE p) { TerminateProcess(p, 1); CloseHandle(p); });
   ASSERT_NE(script.get(), nullptr);
   const auto message = tools::WaitForDialog("Quillet", 15000, GetProcessId(script.get()));
   ASSERT_TRUE(message.has_value());

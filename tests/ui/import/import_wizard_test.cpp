@@ -72,8 +72,7 @@ TEST_F(ImportWizardTest, DesktopShortcutsAreListedAfreshAndTheWizardTakesNoPress
   std::sort(shown.begin(), shown.end());
   EXPECT_EQ(shown, (std::vector<Texts>{{"myprogram20", "My Program 2.0.lnk"}, {"notepad", "Notepad++.lnk"}}));
 
-  press(IDC_WIZARD_CHECK_ALL);
-  press(IDC_WIZARD_UNCHECK_ALL);
+  for (int id : {IDC_WIZARD_CHECK_ALL, IDC_WIZARD_UNCHECK_ALL}) press(id);
   ListView_SetCheckState(rows, 0, TRUE);
   // A right-click renames the selected row in place; Quillet's own Run word is refused.
   NMHDR click{rows, IDC_WIZARD_LIST, static_cast<UINT>(NM_RCLICK)};
@@ -90,9 +89,7 @@ TEST_F(ImportWizardTest, DesktopShortcutsAreListedAfreshAndTheWizardTakesNoPress
 TEST_F(ImportWizardTest, PickerAddsEachSuggestedNameOnceAndCancelTakesAllBack) {
   for (const char* folder : {"A", "B", "hidden"}) CreateDirectoryA(desktop.File(folder).c_str(), nullptr);
   for (const char* file : {"A\\My-App.lnk", "A\\MyApp.lnk", "A\\Word.lnk", "A\\page.url", "A\\hidden.lnk", "B\\Word.lnk",
-                           "B\\Other.lnk"}) {
-    testing::WriteFileBytes(desktop.File(file), "x");
-  }
+                           "B\\Other.lnk"}) testing::WriteFileBytes(desktop.File(file), "x");
   for (const char* hidden : {"hidden", "A\\hidden.lnk"}) SetFileAttributesA(desktop.File(hidden).c_str(), FILE_ATTRIBUTE_HIDDEN);
   ImportList rows;
   ShortcutPicker picker(rows, ImportSource::StartMenu, desktop.Path());

@@ -7,14 +7,13 @@
 namespace quillet {
 namespace {
 
-TEST(ArgumentTextOf, SkipsTheProgramNameAndTheBlanksAfterIt) {
+// The argument text skips the program name and the blanks after it; its verb, name and path.
+TEST(StartArguments, ArgumentTextGivesTheVerbTheNameAndThePath) {
   EXPECT_EQ(ArgumentTextOf("\"C:\\Program Files\\Q\\quillet.exe\" notes C:\\a.txt"), "notes C:\\a.txt");
   EXPECT_EQ(ArgumentTextOf("quillet.exe   x  "), "x  ");
   EXPECT_EQ(ArgumentTextOf("\"C:\\q.exe\""), "");
   EXPECT_EQ(ArgumentTextOf("C:\\\"My Files\"\\q.exe \tx"), "x");  // quotes may stand inside the name
-}
 
-TEST(ParseArgumentText, GivesTheVerbTheNameAndThePath) {
   using enum StartVerb;
   const std::tuple<const char*, StartVerb, const char*, const char*> cases[] = {  // text, verb, name, path
       {"", Normal, "", ""},
@@ -31,10 +30,8 @@ TEST(ParseArgumentText, GivesTheVerbTheNameAndThePath) {
       {"n C:\\notes.txt", Create, "n", "C:\\notes.txt"},
   };
   for (const auto& [text, verb, name, path] : cases) {
-    const StartRequest request = ParseArgumentText(text);
-    EXPECT_EQ(request.verb, verb) << text;
-    EXPECT_EQ(request.name, name) << text;
-    EXPECT_EQ(request.path, path) << text;
+    const StartRequest got = ParseArgumentText(text);
+    EXPECT_EQ(std::tie(got.verb, got.name, got.path), std::tie(verb, name, path)) << text;
   }
 }
 

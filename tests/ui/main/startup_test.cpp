@@ -16,32 +16,24 @@ namespace {
 using testing::RecordingPrompt;
 using Strings = std::vector<std::string>;
 
-const std::string kFirstStartQuestion =
-    "Do you want to add a Quillet context menu for common files and folders? This will make it possible to create "
-    "commands by right-clicking files/folders in explorer. You can alter this feature later under 'Settings' in the "
-    "main window.|Quillet (First Run)|4";
-
-class Startup : public ::testing::Test {
- protected:
-  ~Startup() override { RegDeleteTreeA(HKEY_CURRENT_USER, userKey.c_str()); }
-  // Each start has a prompt of its own, which is also the store's notifier.
-  StartOutcome Run(RecordingPrompt& prompt, const std::string& arguments) {
-    const StartupSettings settings{userKey.c_str()};
-    return RunStartup(StoreContext{program.Path(), nullptr, prompt}, prompt, arguments, settings);
-  }
-
+TEST(Startup, EachArgumentTextShowsItsMessagesInOrderAndWithoutTheScriptTheMainWindowComesUpEmpty) {
   testing::LocalMachineSandbox hklm;
   testing::TempProgramFolder program{testing::TempProgramFolder::Scripts::Copied, false};
-  std::string userKey = "Software\\QuilletTest\\" + testing::UniqueName("user");
-};
-
-TEST_F(Startup, EachArgumentTextShowsItsMessagesInOrder) {
+  const std::string userKey = "Software\\QuilletTest\\" + testing::UniqueName("user");
+  // Each start has a prompt of its own, which is also the store's notifier.
+  const auto Run = [&](RecordingPrompt& prompt, const std::string& arguments) {
+    return RunStartup({program.Path(), nullptr, prompt}, prompt, arguments, StartupSettings{userKey.c_str()});
+  };
   testing::AddAppPathsEntry("othertool.exe", "C:\\Other\\tool.exe");
   const auto own = [](const std::string& word) {
     return "The command name '" + word + "' cannot be used.\r\ncreate, remove, clear and quillet are Quillet's own "
            "Run words: they cannot be made into commands or removed.|Quillet|48";
   };
   const auto unsafe = [](const std::string& name) { return UnsafeNameMessage(name) + "|Quillet|48"; };
+  const std::string firstStart =
+      "Do you want to add a Quillet context menu for common files and folders? This will make it possible to create "
+      "commands by right-clicking files/folders in explorer. You can alter this feature later under 'Settings' in "
+      "the main window.|Quillet (First Run)|4";
   const std::string help =
       "Creating a command. Syntax: create <name> <path>\r\nRemoving a command. Syntax: remove <name>|Quillet - Help|0";
   const std::string ask = "Enter command name for the selected file/folder:|Quillet|0";
@@ -50,7 +42,7 @@ TEST_F(Startup, EachArgumentTextShowsItsMessagesInOrder) {
                                     "sure you want to delete the command: othertool?|Confirm removal|52";
   // Each case: the argument text, the names typed in turn, the buttons pressed, the messages shown.
   const std::tuple<std::string, Strings, std::vector<int>, Strings> cases[] = {
-      {"?", {}, {}, {kFirstStartQuestion, help}},  // answered No: asked once all the same
+      {"?", {}, {}, {firstStart, help}},  // answered No: asked once all the same
       {"?", {}, {}, {help}},
       {"", {}, {}, {}},
       {"Notes   C:\\Tools  ", {}, {}, {"Command added...\r\n\r\nName: Notes\r\nPath: C:\\Tools\\|Quillet|0"}},
@@ -79,17 +71,16 @@ TEST_F(Startup, EachArgumentTextShowsItsMessagesInOrder) {
     EXPECT_EQ(prompt.Summaries(), shown) << arguments;
   }
   EXPECT_TRUE(std::filesystem::is_directory(program.Cmds()));
-}
 
-// Nothing is written then either; CommandInput proves that of the store function both share.
-TEST_F(Startup, WithoutTheScriptTheMainWindowComesUpEmpty) {
+  // Without the script the main window comes up empty. Nothing is written then either;
+  // CommandInput proves that of the store function both share.
   DeleteFileA(program.File("cshortcut.vbs").c_str());
   RecordingPrompt prompt;
   EXPECT_EQ(Run(prompt, "notes C:\\notes.txt"), StartOutcome::EmptyMainWindow);
   EXPECT_EQ(prompt.Summaries(),
-            (Strings{kFirstStartQuestion,
-                     "Couldn\xB4t find the file 'cshortcut.vbs', please reinstall the program!|Error|64",
+            (Strings{"Couldn\xB4t find the file 'cshortcut.vbs', please reinstall the program!|Error|64",
                      "CreateShortcutLNKFile=false|Quillet|0"}));
+  RegDeleteTreeA(HKEY_CURRENT_USER, userKey.c_str());
 }
 
 }  // namespace

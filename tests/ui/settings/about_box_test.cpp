@@ -1,6 +1,5 @@
 // The About and credits boxes, made for real and driven with messages: their texts as a reader
-// of the dialog sees them, the links opened through a shell that records them, the pointers and
-// the arrow beside "Thanks to".
+// of the dialog sees them, and the links opened through a shell that records them.
 
 #include "ui/settings/about_box.h"
 
@@ -8,7 +7,6 @@
 
 #include <thread>
 
-#include "resources/resource_ids.h"
 #include "tests/support/recording_shell_launcher.h"
 #include "tests/tools/ui_driver.h"
 #include "ui/settings/about_ids.h"
@@ -20,15 +18,10 @@ void Click(HWND box, int id) {
   SendMessageA(box, WM_COMMAND, MAKEWPARAM(id, STN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(box, id)));
 }
 
-class AboutBoxTest : public ::testing::Test {
- protected:
-  void SetUp() override { ASSERT_TRUE(box.CreateModeless(nullptr)); }
-
+TEST(AboutBox, ShowsItsTextsOpensItsLinksAndTheCreditsOverItAndCloses) {
   testing::RecordingShellLauncher shell;
   AboutBox box{shell};
-};
-
-TEST_F(AboutBoxTest, ShowsItsTextsOpensItsLinksAndTheCreditsOverItAndCloses) {
+  ASSERT_TRUE(box.CreateModeless(nullptr));
   const auto shown = tools::WaitForDialog("About...", 5000, GetCurrentProcessId());
   ASSERT_TRUE(shown.has_value());
   EXPECT_EQ(shown->text,
@@ -66,24 +59,6 @@ TEST_F(AboutBoxTest, ShowsItsTextsOpensItsLinksAndTheCreditsOverItAndCloses) {
                                        opened(credits->window, "mailto:tango-artists@lists.freedesktop.org")}));
   SendMessageA(box.Handle(), WM_COMMAND, IDCANCEL, 0);
   EXPECT_EQ(box.Handle(), nullptr);
-}
-
-TEST_F(AboutBoxTest, PointersAndTheArrowFollowTheMouse) {
-  const auto ours = [](int id) { return LoadCursorA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(id)); };
-  const HCURSOR hand = LoadCursorA(nullptr, MAKEINTRESOURCEA(32649));   // IDC_HAND
-  const HCURSOR arrow = LoadCursorA(nullptr, MAKEINTRESOURCEA(32512));  // IDC_ARROW
-  const std::tuple<HWND, HCURSOR, bool> moves[] = {  // over what, the pointer, whether the arrow shows
-      {box.Item(IDC_ABOUT_MAIL), ours(IDCUR_MAIL_LINK), false},
-      {box.Item(IDC_ABOUT_HOME), ours(IDCUR_WEB_LINK), false},
-      {box.Item(IDC_ABOUT_THANKS), hand, true},
-      {box.Handle(), arrow, false},  // the box, its picture and its plain texts let the mouse through to it
-  };
-  for (const auto& [window, pointer, shown] : moves) {
-    SetCursor(nullptr);
-    SendMessageA(box.Handle(), WM_SETCURSOR, reinterpret_cast<WPARAM>(window), MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
-    EXPECT_EQ(GetCursor(), pointer) << GetDlgCtrlID(window);
-    EXPECT_EQ((GetWindowLongA(box.Item(IDC_ABOUT_ARROW), GWL_STYLE) & WS_VISIBLE) != 0, shown) << GetDlgCtrlID(window);
-  }
 }
 
 }  // namespace
