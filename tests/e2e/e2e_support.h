@@ -50,9 +50,6 @@ class E2eTest : public ::testing::Test {
   std::string Generated(const std::string& name, const std::string& extension) const {
     return GeneratedFilePath(program.Path(), name, extension);
   }
-  std::string AppPaths(const std::string& name, const char* valueName = nullptr) const {
-    return RegistryText(HKEY_LOCAL_MACHINE, AppPathsSubkey(name), valueName);
-  }
   // A unique command name (letters and digits); its App Paths entry is removed after the test.
   std::string NewName(const std::string& stem) { return names_.emplace_back(UniqueName(stem)); }
 

@@ -35,7 +35,7 @@ TEST_F(HealthE2e, ANameThatAProgramInSystem32TakesIsAskedAbout) {
          "Windows starts C:\\windows\\system32\\cmd.exe when you type 'cmd', not this command. Save it anyway?", "No",
          quillet->Id());
   EXPECT_EQ(quillet->WaitForExit(), 0u);
-  EXPECT_TRUE(AppPaths("cmd").empty() && !FileExists(Generated("cmd", ".cfg")));  // nothing written
+  EXPECT_TRUE(!AppPathsEntryExists("cmd.exe") && !FileExists(Generated("cmd", ".cfg")));  // nothing written
 }
 
 TEST_F(HealthE2e, RepairBringsBackLostEntriesAndShortcuts) {

@@ -1,4 +1,4 @@
-// Shortcuts on the prefix's Desktop, in a Start Menu folder and in a Favorites folder, imported
+// Shortcuts on the prefix's Desktop and in a Favorites folder, imported
 // through the real wizard driven from another process, then started through the Run dialog.
 
 #include "store/definition_file.h"
@@ -18,8 +18,8 @@ class ImportE2e : public E2eTest {
     Close(*quillet);
   }
 
-  // Where the import from that shell folder finds `file`: on the Desktop itself; in the Start Menu
-  // ("Programs") and the Favorites, in a new folder `sub` for the picker. Removed after the test.
+  // Where the import from that shell folder finds `file`: on the Desktop itself; in the Favorites,
+  // in a new folder `sub` for the picker. Removed after the test.
   std::string Place(const std::string& shellFolder, const std::string& file) {
     const std::string folder = RegistryText(HKEY_CURRENT_USER, "Software\\Microsoft\\Windows\\CurrentVersion\\"
                                             "Explorer\\Shell Folders", shellFolder.c_str());
@@ -28,8 +28,8 @@ class ImportE2e : public E2eTest {
     return folder + "\\" + sub + "\\" + file;
   }
 
-  // Opens the wizard from the Tools menu on the folder it offers; for the Start Menu and the
-  // Favorites the picker adds the shortcuts of the sub-folder `sub`. Then ticks all and imports.
+  // Opens the wizard from the Tools menu on the folder it offers; for the Favorites the
+  // picker adds the shortcuts of the sub-folder `sub`. Then ticks all and imports.
   void Import(int menuItem, const std::string& source) {
     PostMessageA(MainWindow(*quillet), WM_COMMAND, menuItem, 0);
     const auto wizard = tools::WaitForDialog("Import Wizard - " + source, 20000, quillet->Id());
@@ -51,17 +51,13 @@ class ImportE2e : public E2eTest {
   std::vector<std::string> leftovers;
 };
 
+// From the Desktop, which needs no picker; the Favorites below go through it.
 TEST_F(ImportE2e, ShellLinksStartWithTheirArgumentsFolderAndStyle) {
-  const std::tuple<int, const char*, const char*> sources[] = {{kMenuImportDesktop, "Desktop", "Desktop"},
-                                                                {kMenuImportStartMenu, "StartMenu", "Programs"}};
-  for (const auto& [menuItem, source, shellFolder] : sources) {
-    SCOPED_TRACE(source);
-    const std::string name = NewName("imp");  // letters and digits: the suggestion is the name itself
-    ASSERT_TRUE(WriteShortcut(Place(shellFolder, name + ".lnk"), {target, "-a \"b  c\"", targetFolder, SW_SHOWMINNOACTIVE}));
-    Import(menuItem, source);
-    EXPECT_FALSE(FileExists(Generated(name, ".tmp")));
-    EXPECT_EQ(Run(name), (Recorded{"-a \"b  c\"", targetFolder, "7"}));
-  }
+  const std::string name = NewName("imp");  // letters and digits: the suggestion is the name itself
+  ASSERT_TRUE(WriteShortcut(Place("Desktop", name + ".lnk"), {target, "-a \"b  c\"", targetFolder, SW_SHOWMINNOACTIVE}));
+  Import(kMenuImportDesktop, "Desktop");
+  EXPECT_FALSE(FileExists(Generated(name, ".tmp")));
+  EXPECT_EQ(Run(name), (Recorded{"-a \"b  c\"", targetFolder, "7"}));
 }
 
 TEST_F(ImportE2e, AFavoriteOpensInTheBrowser) {

@@ -47,8 +47,7 @@ TEST_F(CShortcutScript, FieldsArriveExactlyAndWebAddressesGoThroughTheShell) {
       // The command line's field separator inside fields.
       {"C:\\Old ; New\\app.exe", "a ; b", "C:\\Old ; New", 3, {"C:\\Old ; New\\app.exe", "a ; b", "C:\\Old ; New", SW_SHOWMAXIMIZED}},
       {"C:\\Tools\\app.exe", "", "", 7, {"C:\\Tools\\app.exe", "", "", SW_SHOWMINNOACTIVE}},
-      {"C:\\a.exe", "", "C:\\", 0, {"C:\\a.exe", "", "C:\\", SW_SHOWNORMAL}},  // other modes open normally
-      {"C:\\a.exe", "", "C:\\", 2, {"C:\\a.exe", "", "C:\\", SW_SHOWNORMAL}},
+      {"C:\\a.exe", "", "C:\\", 2, {"C:\\a.exe", "", "C:\\", SW_SHOWNORMAL}},  // other modes open normally
       {"x:notes.txt", "", "C:\\", 1, {"", "", "C:\\", SW_SHOWNORMAL}},  // a drive, not a scheme
       {"\\\\server\\share\\a.txt", "q", "C:\\", 1, {"\\\\server\\share\\a.txt", "q", "C:\\", SW_SHOWNORMAL}},
       // The script and the program agree on what a web address is.

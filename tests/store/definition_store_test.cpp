@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <filesystem>
 #include <tuple>
 
 #include "store/definition_file.h"
@@ -26,13 +27,8 @@ TEST_F(DefinitionStore, WritesTheExactTextInPlaceOfTheOldFileAndRefusesQuietly) 
   testing::WriteFileBytes(Cfg("notes"), std::string(5000, 'x'));
   ASSERT_TRUE(WriteDefinitionFile(store, "notes", "C:\\n.txt", "-a, \"b\"", kWindowMinimized));
   EXPECT_EQ(testing::ReadFileBytes(Cfg("notes")), DefinitionFileText("notes", "C:\\n.txt", "-a, \"b\"", 7));
-  WIN32_FIND_DATAA found;
-  const HANDLE search = FindFirstFileA((program.Cmds() + "\\*.*").c_str(), &found);
-  int files = 0;
-  do files += (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) ? 0 : 1;
-  while (FindNextFileA(search, &found));
-  FindClose(search);
-  EXPECT_EQ(files, 1);  // no temporary left behind
+  const std::filesystem::directory_iterator files(program.Cmds());
+  EXPECT_EQ(std::distance(begin(files), end(files)), 1);  // no temporary left behind
 
   EXPECT_FALSE(WriteDefinitionFile(store, "a\\..\\..\\evil", "C:\\x", "", 1));
   EXPECT_FALSE(testing::FileExists(program.File("evil.cfg")));

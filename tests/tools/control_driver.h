@@ -15,9 +15,6 @@ std::vector<std::vector<std::string>> ReadListViewRows(HWND list, int columns);
 // The text of one status-bar part, as a screen reader reads it (SB_GETTEXT).
 std::string StatusBarText(HWND status, int part);
 
-// Selects and focuses one row, as a click on it would.
-bool SelectListViewRow(HWND list, int row);
-
 // Clicks a row with the left mouse button, once or twice, through the list view's own mouse
 // handling (which selects the row and tells the parent of the click).
 enum class Clicks { Single, Double };

@@ -186,12 +186,6 @@ std::string StatusBarText(HWND status, int part) {
   return text;
 }
 
-bool SelectListViewRow(HWND list, int row) {
-  LVITEMA item{};
-  item.state = item.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
-  return SendThere(list, LVM_SETITEMSTATE, static_cast<WPARAM>(row), item) != 0;
-}
-
 bool ClickListViewRow(HWND list, int row, Clicks clicks) {
   RECT rect{};
   rect.left = LVIR_LABEL;  // which part of the row LVM_GETITEMRECT measures

@@ -5,35 +5,24 @@
 namespace quillet {
 namespace {
 
-TEST(FileTypes, TypeNamesFollowTheKeyWithWebAddressesAndFoldersApart) {
-  EXPECT_EQ(FileTypeName("C:\\APP.EXE"), "Executable");
-  EXPECT_EQ(FileTypeName("C:\\clip.MPEG"), "Filmclip");
-  EXPECT_EQ(FileTypeName("C:\\scan.tif"), "Image");
-  EXPECT_EQ(FileTypeName("C:\\page.html"), "Webpage");
-  EXPECT_EQ(FileTypeName("C:\\tool.dsw"), "C++ Project File");
-  EXPECT_EQ(FileTypeName("C:\\Tools\\"), "Folder");
-  EXPECT_EQ(FileTypeName("C:\\lib.dll"), "Other");
-  EXPECT_EQ(FileTypeName("C:\\x.lnk"), "Other");
-  EXPECT_EQ(FileTypeName("  http://example.com/a.htm "), "URL");
-  EXPECT_EQ(FileTypeName("HTTP://example.com/a.htm"), "Webpage");  // not a web address: case counts
-  EXPECT_EQ(FileTypeName("http://example.com/setup.exe"), "URL");
-}
-
-TEST(FileTypes, IconsDifferFromTypeNamesWhereTheTablesDo) {
-  EXPECT_EQ(IconIndexForPath("C:\\Tools\\"), kIconFolder);
-  EXPECT_EQ(IconIndexForPath("C:\\clip.MPEG"), kIconFilm);
-  EXPECT_EQ(IconIndexForPath("C:\\scan.tif"), kIconGeneric);
-  EXPECT_EQ(IconIndexForPath("C:\\song.ram"), kIconGeneric);
-  EXPECT_EQ(IconIndexForPath("C:\\sheet.xls"), kIconOffice);
-  EXPECT_EQ(IconIndexForPath("C:\\readme.nfo"), kIconText);
-  EXPECT_EQ(IconIndexForPath("C:\\main.cpp"), kIconScript);
-  EXPECT_EQ(IconIndexForPath("C:\\run.bat"), kIconProgram);
-  EXPECT_EQ(IconIndexForPath("C:\\x.lnk"), kIconShortcut);
-  EXPECT_EQ(IconIndexForPath("C:\\app.exe"), kIconGeneric);
-  EXPECT_EQ(IconIndexForPath("http://example.com/dir\\"), kIconWeb);
-  EXPECT_TRUE(HasOwnIcon("C:\\APP.EXE"));
-  EXPECT_TRUE(HasOwnIcon("http://example.com/setup.exe"));
-  EXPECT_FALSE(HasOwnIcon("C:\\run.bat"));
+// Type names and icons come from two tables that differ: each row holds a target, its type name
+// and its icon.
+TEST(FileTypes, TypeNamesAndIconsFollowTheKeyWithWebAddressesAndFoldersApart) {
+  const std::tuple<const char*, const char*, int> cases[] = {
+      {"C:\\APP.EXE", "Executable", kIconGeneric},         {"C:\\clip.MPEG", "Filmclip", kIconFilm},
+      {"C:\\scan.tif", "Image", kIconGeneric},             {"C:\\page.html", "Webpage", kIconWeb},
+      {"C:\\tool.dsw", "C++ Project File", kIconScript},   {"C:\\Tools\\", "Folder", kIconFolder},
+      {"C:\\lib.dll", "Other", kIconGeneric},              {"C:\\x.lnk", "Other", kIconShortcut},
+      {"C:\\song.ram", "Real Audio Clip", kIconGeneric},   {"C:\\sheet.xls", "Other", kIconOffice},
+      {"C:\\readme.nfo", "Other", kIconText},              {"C:\\run.bat", "Batchfile", kIconProgram},
+      {"  http://example.com/a.htm ", "URL", kIconWeb},    {"http://example.com/setup.exe", "URL", kIconWeb},
+      {"HTTP://example.com/a.htm", "Webpage", kIconWeb},  // not a web address: case counts
+  };
+  for (const auto& [path, type, icon] : cases) {
+    EXPECT_EQ(FileTypeName(path), type) << path;
+    EXPECT_EQ(IconIndexForPath(path), icon) << path;
+  }
+  EXPECT_TRUE(HasOwnIcon("C:\\APP.EXE") && HasOwnIcon("http://example.com/setup.exe") && !HasOwnIcon("C:\\run.bat"));
 }
 
 TEST(FileTypes, StatusBarShowsCountAndTheSelectedRowsType) {
