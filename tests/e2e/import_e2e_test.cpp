@@ -3,7 +3,6 @@
 
 #include "store/definition_file.h"
 #include "tests/e2e/e2e_support.h"
-#include "tests/support/registry_sandbox.h"
 #include "tests/tools/control_driver.h"
 #include "ui/import/import_wizard_ids.h"
 #include "ui/main/main_menu.h"

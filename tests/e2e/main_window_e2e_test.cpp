@@ -6,7 +6,6 @@
 #include "store/definition_file.h"
 #include "store/store_paths.h"
 #include "tests/e2e/e2e_support.h"
-#include "tests/support/registry_sandbox.h"
 #include "tests/tools/control_driver.h"
 #include "ui/main/main_layout.h"
 

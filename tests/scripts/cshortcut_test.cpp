@@ -7,6 +7,7 @@
 #include <string>
 
 #include "store/launcher_shortcut.h"
+#include "store/shortcut_request.h"
 #include "store/target_path.h"
 #include "store/text.h"
 #include "tests/support/recording_prompt.h"
@@ -70,12 +71,12 @@ TEST_F(CShortcutScript, FieldsArriveExactlyAndWebAddressesGoThroughTheShell) {
   EXPECT_TRUE(prompt_.Records().empty());
 }
 
-// Without the QUILLET_SHORTCUT_* variables the script reads its command line: blanks come back
-// single, empty fields stay empty.
+// Without the QUILLET_SHORTCUT_* variables the script reads the command line the program gives it:
+// blanks come back single, empty fields stay empty.
 TEST_F(CShortcutScript, CommandLineServesWithoutTheVariables) {
   const std::string lnk = Lnk("line");
   ASSERT_TRUE(RunScript(program_.Path(), "cshortcut.vbs",
-                        lnk + " ; C:\\Program Files\\App\\app.exe ;  ; 3 ; -a  b ; c"));
+                        ShortcutScriptParameters({lnk, "C:\\Program Files\\App\\app.exe", "", 3, "-a  b ; c"})));
   EXPECT_EQ(ReadBack(lnk), (ShortcutFields{"C:\\Program Files\\App\\app.exe", "-a b ; c", "", SW_SHOWMAXIMIZED}));
 }
 

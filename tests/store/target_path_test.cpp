@@ -4,7 +4,6 @@
 
 #include "store/command_record.h"
 #include "store/command_table.h"
-#include "store/shortcut_request.h"
 #include "store/store_paths.h"
 
 namespace quillet {
@@ -19,12 +18,6 @@ TEST(TargetPath, FolderOfAPathAndTheFolderRule) {
   const std::pair<const char*, const char*> ruled[] = {
       {"C:\\Tools", "C:\\Tools\\"}, {"C:\\Tools\\", "C:\\Tools\\"}, {"C:\\My.Folder", "C:\\My.Folder"}};
   for (const auto& [path, result] : ruled) EXPECT_EQ(ApplyFolderRule(path), result) << path;
-}
-
-TEST(ShortcutScriptParameters, JoinsTheFieldsWithSpacedSemicolons) {
-  const ShortcutRequest request{"C:\\Q\\Cmds\\run_n.lnk", "C:\\a b.exe", "C:\\", kWindowMinimized,
-                                "\"x y\"  ; z"};
-  EXPECT_EQ(ShortcutScriptParameters(request), "C:\\Q\\Cmds\\run_n.lnk ; C:\\a b.exe ; C:\\ ; 7 ; \"x y\"  ; z");
 }
 
 TEST(MergeRows, FollowsTheFilesKeepingOrderAndIcons) {

@@ -45,6 +45,19 @@ std::optional<std::string> LnkinfoOutput(const std::string& lnk) {
   return text.empty() ? std::nullopt : std::optional(text);
 }
 
+// Target ("Local path", which a shortcut to an absolute path has), arguments and working folder
+// as lnkinfo prints them; the window style is -1, as lnkinfo's "Show Window value" is always 0.
+std::optional<ShortcutFields> ReadShortcutWithLnkinfo(const std::string& path) {
+  const std::optional<std::string> output = LnkinfoOutput(path);
+  if (!output) return std::nullopt;
+  // lnkinfo prints "<tabs>Label<tabs>: value"; "" when the label is absent.
+  const auto value = [&](const std::string& label) {
+    std::smatch match;
+    return std::regex_search(*output, match, std::regex("(^|\n)\t*" + label + "\t*: ?([^\n]*)")) ? match[2].str() : "";
+  };
+  return ShortcutFields{value("Local path"), value("Command line arguments"), value("Working directory"), -1};
+}
+
 }  // namespace
 
 bool WriteShortcut(const std::string& path, const ShortcutFields& fields) {
@@ -67,16 +80,6 @@ bool WriteShortcut(const std::string& path, const ShortcutFields& fields) {
   return saved;
 }
 
-std::optional<ShortcutFields> ReadShortcutWithLnkinfo(const std::string& path) {
-  const std::optional<std::string> output = LnkinfoOutput(path);
-  if (!output) return std::nullopt;
-  // lnkinfo prints "<tabs>Label<tabs>: value"; "" when the label is absent.
-  const auto value = [&](const std::string& label) {
-    std::smatch match;
-    return std::regex_search(*output, match, std::regex("(^|\n)\t*" + label + "\t*: ?([^\n]*)")) ? match[2].str() : "";
-  };
-  return ShortcutFields{value("Local path"), value("Command line arguments"), value("Working directory"), -1};
-}
 
 std::optional<ShortcutFields> ReadShortcutTwice(const std::string& path) {
   const std::optional<ShortcutFields> shell = ReadShortcut(path);

@@ -25,13 +25,9 @@ using ShortcutFields = ShellLinkFields;
 // header (Wine's IShellLink::GetShowCmd always answers 1). Nothing when the file does not load.
 inline std::optional<ShortcutFields> ReadShortcut(const std::string& path) { return ReadShellLink(path); }
 
-// Target ("Local path", which a shortcut to an absolute path has), arguments and working folder
-// as lnkinfo prints them; the window style is -1, as lnkinfo's "Show Window value" is always 0.
-// Only under Wine, which can start a Linux program; nothing when lnkinfo fails.
-std::optional<ShortcutFields> ReadShortcutWithLnkinfo(const std::string& path);
-
-// The shortcut as IShellLink reads it, when lnkinfo finds the same texts in the file; nothing
-// when either cannot read it or the two disagree.
+// The shortcut as IShellLink reads it, when lnkinfo finds the same target, arguments and working
+// folder in the file; nothing when either cannot read it or the two disagree. Only under Wine,
+// which can start lnkinfo, a Linux program.
 std::optional<ShortcutFields> ReadShortcutTwice(const std::string& path);
 
 // Writes a shortcut through IShellLinkA; false when it could not be saved.

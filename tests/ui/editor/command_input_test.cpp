@@ -120,12 +120,5 @@ TEST_F(CommandInput, ACaseOnlyRenameKeepsTheShortcutEntryAndFile) {
   for (const auto& row : system) EXPECT_NE(row.name, "MyApp");
 }
 
-TEST_F(CommandInput, WithoutTheScriptNothingChanges) {
-  DeleteFileA(program.File("cshortcut.vbs").c_str());
-  EXPECT_FALSE(Save({"fresh", "C:\\a.exe", {}, "Normal"}, EditorMode::New));
-  EXPECT_EQ(prompt.Records().size(), 1u);
-  EXPECT_TRUE(rows.size() == 2 && !AppPathsEntryExists("fresh.exe") && !FileExists(Cfg("fresh")));
-}
-
 }  // namespace
 }  // namespace quillet

@@ -14,6 +14,7 @@
 #include "tests/support/recording_prompt.h"
 #include "tests/support/registry_sandbox.h"
 #include "tests/support/temp_program_folder.h"
+#include "tests/tools/control_driver.h"
 #include "tests/tools/ui_driver.h"
 #include "ui/common/twips.h"
 #include "ui/editor/command_editor_ids.h"
@@ -74,9 +75,7 @@ class MainWindowTest : public ::testing::Test {
   std::vector<std::string> Status() const {
     std::vector<std::string> texts;
     for (int panel = 0; panel < 3; ++panel) {
-      char text[128] = {};
-      SendMessageA(Control(kStatusBarId), SB_GETTEXTA, static_cast<WPARAM>(panel), reinterpret_cast<LPARAM>(text));
-      texts.push_back(std::string(text) + (window.PanelGreyed(panel) ? " (grey)" : ""));
+      texts.push_back(tools::StatusBarText(Control(kStatusBarId), panel) + (window.PanelGreyed(panel) ? " (grey)" : ""));
     }
     return texts;
   }
@@ -103,9 +102,7 @@ TEST_F(MainWindowTest, StartsWithTheFirstRowSelectedAndTypingANameSelectsItsRow)
   EXPECT_EQ(ListText(list, RowOf("notes"), 1) + "|" + ListText(list, RowOf("notes"), 2), "C:\\notes.txt|-a");
   EXPECT_EQ(SelectedRow(kUserListId), 0);
   EXPECT_EQ(GetFocus(), list);
-  for (const auto& row : window.UserCommands()) {
-    EXPECT_EQ(row.icon, row.name == "notes" ? 9 : 3) << row.name;  // page of text; web
-  }
+  for (const auto& row : window.UserCommands()) EXPECT_EQ(row.icon, row.name == "notes" ? 9 : 3);  // text; web
   // The lists are virtual: the window answers the list's search for the typed letters.
   Key(kUserListId, static_cast<WPARAM>(toupper(window.UserCommands()[1].name[0])), WM_CHAR);
   EXPECT_EQ(SelectedRow(kUserListId), 1);
@@ -119,8 +116,7 @@ TEST_F(MainWindowTest, CategoryPaneSwitchesByClickAndByKeys) {
 
   Key(kCategoryPaneId, VK_DOWN);
   EXPECT_TRUE(ShowsSystem());
-  const int other = RowOf("othertool", kSystemListId);
-  EXPECT_EQ(ListText(Control(kSystemListId), other, 1), "C:\\other\\tool.exe");
+  EXPECT_EQ(ListText(Control(kSystemListId), RowOf("othertool", kSystemListId), 1), "C:\\other\\tool.exe");
   EXPECT_EQ(RowOf("notes", kSystemListId), -1);  // user commands stay out
   EXPECT_EQ(SelectedRow(kSystemListId), 0);
 
@@ -155,8 +151,7 @@ TEST_F(MainWindowTest, RemovalAsksKeepsARowSelectedAndGivesTheFocusBack) {
   EXPECT_EQ(GetFocus(), Control(kUserListId));
 
   // A system command, after the sterner question.
-  Select(kCategoryPaneId, 1);
-  Notify(kCategoryPaneId, NM_CLICK);
+  Select(kCategoryPaneId, 1);  // switches as the arrow keys do
   Select(kSystemListId, RowOf("othertool", kSystemListId));
   prompt.AnswerButtons({IDYES});
   Key(kSystemListId, VK_DELETE);
@@ -184,25 +179,21 @@ TEST_F(MainWindowTest, CtrlRRemovesHelpWithoutItsFileSaysSoAndExitCloses) {
   EXPECT_EQ(window.Handle(), nullptr);
 }
 
-TEST_F(MainWindowTest, DoubleClickAndEnterOpenTheSelectedCommandInOneEditor) {
+TEST_F(MainWindowTest, OneEditorAtATimeOpensOnADoubleClickOrEnterAndAddCommandStartsAnEmptyOne) {
   Select(kUserListId, 0);
   Notify(kUserListId, NM_DBLCLK);
   const HWND first = EditorWindow();
   ASSERT_NE(first, nullptr);
   EXPECT_EQ(TextOf(first) + "|" + EditorName(), "Update Command|" + window.UserCommands()[0].name);
   EXPECT_EQ(GetWindow(first, GW_OWNER), window.Handle());
-
   Select(kUserListId, 1);
   SetFocus(Control(kUserListId));
   Command(IDOK);
   EXPECT_FALSE(IsWindow(first));
   EXPECT_EQ(EditorName(), window.UserCommands()[1].name);
-}
 
-TEST_F(MainWindowTest, AddCommandClosesAnUpdateEditorAndOpensAnEmptyOne) {
-  Notify(kUserListId, NM_DBLCLK);
-  const HWND update = EditorWindow();
   // The new-command editor is modal: another thread reads it and cancels it.
+  const HWND update = EditorWindow();
   std::optional<tools::DialogInfo> added;
   std::thread reader([&] {
     added = tools::WaitForDialog(" New Command", 20000, GetCurrentProcessId());
@@ -250,8 +241,8 @@ TEST_F(MainWindowTest, SmallSizesAreRefused) {
   EXPECT_EQ(std::pair(outer.right - outer.left, outer.bottom - outer.top), std::pair(900L, 600L));  // as before the drag
 }
 
-class MainWindowOther : public MainWindowTest {
- protected:
+// Opens its window itself, on commands of its own.
+struct MainWindowOther : MainWindowTest {
   void SetUp() override {}
 };
 

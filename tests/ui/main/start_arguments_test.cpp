@@ -16,10 +16,8 @@ TEST(StartArguments, ArgumentTextGivesTheVerbTheNameAndThePath) {
 
   using enum StartVerb;
   const std::tuple<const char*, StartVerb, const char*, const char*> cases[] = {  // text, verb, name, path
-      {"", Normal, "", ""},
-      {"?", SyntaxHelp, "", ""},
+      // The plain verbs are the start-up test's.
       {"? x", Create, "?", "x"},
-      {"notes  ", Remove, "notes", ""},
       {"Notes   C:\\My Files\\n.txt  ", Create, "Notes", "C:\\My Files\\n.txt"},
       {"C:\\My Files\\a b.txt ", ExplorerPath, "", "C:\\My Files\\a b.txt "},  // the Explorer entry: kept whole
       // One pair of quotes around the path is how it was typed, not part of it.

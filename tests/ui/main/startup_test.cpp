@@ -6,6 +6,7 @@
 #include <tuple>
 
 #include "store/command_name.h"
+#include "store/store_paths.h"
 #include "tests/support/recording_prompt.h"
 #include "tests/support/registry_sandbox.h"
 #include "tests/support/temp_program_folder.h"
@@ -72,14 +73,15 @@ TEST(Startup, EachArgumentTextShowsItsMessagesInOrderAndWithoutTheScriptTheMainW
   }
   EXPECT_TRUE(std::filesystem::is_directory(program.Cmds()));
 
-  // Without the script the main window comes up empty. Nothing is written then either;
-  // CommandInput proves that of the store function both share.
+  // Without the script the main window comes up empty, and nothing is written.
   DeleteFileA(program.File("cshortcut.vbs").c_str());
   RecordingPrompt prompt;
-  EXPECT_EQ(Run(prompt, "notes C:\\notes.txt"), StartOutcome::EmptyMainWindow);
+  EXPECT_EQ(Run(prompt, "fresh C:\\notes.txt"), StartOutcome::EmptyMainWindow);
   EXPECT_EQ(prompt.Summaries(),
             (Strings{"Couldn\xB4t find the file 'cshortcut.vbs', please reinstall the program!|Error|64",
                      "CreateShortcutLNKFile=false|Quillet|0"}));
+  EXPECT_FALSE(testing::AppPathsEntryExists("fresh.exe") ||
+               testing::FileExists(GeneratedFilePath(program.Path(), "fresh", ".cfg")));
   RegDeleteTreeA(HKEY_CURRENT_USER, userKey.c_str());
 }
 

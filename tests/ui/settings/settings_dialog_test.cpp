@@ -4,7 +4,6 @@
 
 #include "ui/settings/settings_dialog.h"
 
-#include <commctrl.h>
 #include <gtest/gtest.h>
 
 #include "tests/support/recording_prompt.h"
