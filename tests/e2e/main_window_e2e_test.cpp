@@ -43,7 +43,7 @@ class MainWindowE2e : public E2eTest {
   HWND userList = nullptr;
 };
 
-TEST_F(MainWindowE2e, ShowsTheCommandsInTheDesignSizeWithTheirStatusTexts) {
+TEST_F(MainWindowE2e, ShowsTheCommandsInTheDesignSizeAndRemovesOneThroughTheRealQuestion) {
   // The design's client area, below the menu bar, and the status texts as screen readers read them.
   RECT client{};
   GetClientRect(window, &client);
@@ -57,6 +57,12 @@ TEST_F(MainWindowE2e, ShowsTheCommandsInTheDesignSizeWithTheirStatusTexts) {
   for (int panel = 0; panel < 3; ++panel) status += tools::StatusBarText(GetDlgItem(window, kStatusBarId), panel) + "|";
   EXPECT_EQ(status, "Count: 3|Type: " + types.at(listed[0][0]) + "|My Commands|");  // the first row is selected
   EXPECT_TRUE(std::is_permutation(listed.begin(), listed.end(), commands.begin(), commands.end()));
+
+  const auto beta = std::find(listed.begin(), listed.end(), commands[1]) - listed.begin();
+  ASSERT_TRUE(tools::ClickListViewRow(userList, static_cast<int>(beta)) && tools::PressButton(window, "Remove Command"));
+  Answer("Confirm removal", "Do you want to delete the command: beta?", "Yes", quillet->Id());
+  EXPECT_TRUE(Eventually([&] { return Names(userList) == "alpha gamma "; }));
+  EXPECT_FALSE(FileExists(Generated("beta", ".cfg")));
   Close(*quillet);
 }
 

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 namespace quillet {
 namespace {
 
@@ -26,11 +28,7 @@ TEST(CommandListFile, ABrokenFileNamesItsLine) {
     std::string text = whole;
     return text.replace(text.find(from), from.size(), to);
   };
-  const struct {
-    std::string text;
-    std::size_t line;
-    const char* reason;
-  } cases[] = {
+  const std::tuple<std::string, std::size_t, const char*> cases[] = {  // text, line named, words of the reason
       {"", 1, "not a list of Quillet commands"},
       {"Some notes\r\n", 1, "not a list of Quillet commands"},
       {replaced("version 1", "version 2"), 1, "version 2"},
@@ -44,12 +42,12 @@ TEST(CommandListFile, ABrokenFileNamesItsLine) {
       {replaced("Name: site", "Name: a\\b"), 14, "'a\\b' cannot be the name"},
       {replaced("Name: notes", "Name: Quillet"), 4, "'Quillet' cannot be the name"},
   };
-  for (const auto& c : cases) {
-    const auto parsed = ParseCommandList(c.text);
-    ASSERT_TRUE(std::holds_alternative<CommandListError>(parsed)) << c.reason;
+  for (const auto& [text, line, reason] : cases) {
+    const auto parsed = ParseCommandList(text);
+    ASSERT_TRUE(std::holds_alternative<CommandListError>(parsed)) << reason;
     const auto& error = std::get<CommandListError>(parsed);
-    EXPECT_EQ(error.line, c.line) << c.reason;
-    EXPECT_NE(error.reason.find(c.reason), std::string::npos) << error.reason;
+    EXPECT_EQ(error.line, line) << reason;
+    EXPECT_NE(error.reason.find(reason), std::string::npos) << error.reason;
   }
 }
 

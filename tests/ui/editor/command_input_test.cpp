@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "store/app_paths_store.h"
 #include "store/command_name.h"
 #include "store/definition_file.h"
@@ -50,15 +52,10 @@ class CommandInput : public ::testing::Test {
 TEST_F(CommandInput, ChecksComeInOrderWithTheirMessages) {
   testing::WriteFileBytes(program.File("tool.exe"), "x");
   const ShadowIndex shadows({{program.Path()}, {".exe"}});
-  struct Case {
-    EditorInput input;
-    EditorMode mode;
-    std::vector<int> answers;
-    bool valid;
-    std::vector<std::string> messages;  // "text|title|flags"
-  };
   const std::string required = "Please fill in all required fields!|Quillet|64";
   const std::string overwrite = "The command: 'notes' already exists, do want to overwrite it?|Quillet|36";
+  // Each case: the input, the mode, the buttons pressed, whether it is valid, the messages ("text|title|flags").
+  using Case = std::tuple<EditorInput, EditorMode, std::vector<int>, bool, std::vector<std::string>>;
   const Case cases[] = {
       {{"", "", {}, "Normal"}, EditorMode::New, {}, false, {required}},
       {{"my cmd", "C:\\a.exe", {}, "Normal"}, EditorMode::New, {},
@@ -79,15 +76,13 @@ TEST_F(CommandInput, ChecksComeInOrderWithTheirMessages) {
        {ShadowedNameQuestion("tool", program.File("tool.exe")) + "|Quillet|52"}},
       {{"myapp", "C:\\app.exe", {}, "Normal"}, EditorMode::Update, {}, true, {}},
   };
-  for (const Case& c : cases) {
+  for (const auto& [typed, mode, answers, valid, messages] : cases) {
     testing::RecordingPrompt asked;
-    for (int answer : c.answers) asked.AnswerButtons({answer});
-    EditorInput input = c.input;
-    EXPECT_EQ(ValidateInput(input, c.mode, "MyApp", rows, shadows, asked), c.valid) << c.input.name;
-    EXPECT_EQ(asked.Summaries(), c.messages) << c.input.name;
-    if (c.input.name == "tools") {
-      EXPECT_EQ(input.path, "C:\\Tools\\");  // a folder gets its backslash
-    }
+    for (int answer : answers) asked.AnswerButtons({answer});
+    EditorInput input = typed;
+    EXPECT_EQ(ValidateInput(input, mode, "MyApp", rows, shadows, asked), valid) << typed.name;
+    EXPECT_EQ(asked.Summaries(), messages) << typed.name;
+    if (typed.name == "tools") EXPECT_EQ(input.path, "C:\\Tools\\");  // a folder gets its backslash
   }
 }
 

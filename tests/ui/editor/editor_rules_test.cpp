@@ -22,10 +22,7 @@ TEST(EditorRules, NameBoxAndWindowModeBox) {
 }
 
 TEST(EditorRules, StoredParametersFillTheBoxes) {
-  const struct {
-    const char* stored;
-    ParameterBoxes boxes;
-  } cases[] = {
+  const std::pair<const char*, ParameterBoxes> cases[] = {  // stored, boxes
       {"", {}},
       {"one", {"one", "", "", ""}},
       {"a  b", {"a", "b", "", ""}},
@@ -35,7 +32,7 @@ TEST(EditorRules, StoredParametersFillTheBoxes) {
       {"a \"C:\\My  Files\\a.txt\" z", {"a", "\"C:\\My  Files\\a.txt\"", "z", ""}},
       {"\"unclosed  quote", {"\"unclosed  quote", "", "", ""}},
   };
-  for (const auto& c : cases) EXPECT_EQ(SplitParameters(c.stored), c.boxes) << c.stored;
+  for (const auto& [stored, boxes] : cases) EXPECT_EQ(SplitParameters(stored), boxes) << stored;
 }
 
 TEST(EditorRules, BoxesJoinWithSingleBlanksAndSurviveAnotherRoundTrip) {

@@ -15,18 +15,15 @@ TEST(MainLayout, ColumnsAtTenThousandTwips) {
 }
 
 TEST(MainLayout, ListsFillTheWindowAndButtonsFollowTheirBottom) {
-  const struct {
-    MainControl id;
-    TwipsRect place;
-  } expected[] = {
+  const std::pair<MainControl, TwipsRect> expected[] = {
       {kCategoryPaneId, {30, 0, 1455, 5500}},   {kUserListId, {1530, 0, 8295, 5500}},
       {kSystemListId, {1530, 0, 8295, 5500}},   {kAddButtonId, {120, 5570, 1335, 375}},
       {kRemoveButtonId, {1560, 5570, 1575, 375}}, {kHelpPictureId, {10000 - 480 - 450, 5570, 480, 480}},
   };
   for (std::size_t i = 0; i < std::size(expected); ++i) {
-    ASSERT_EQ(kMainControlPlaces[i].id, expected[i].id);
+    ASSERT_EQ(kMainControlPlaces[i].id, expected[i].first);
     const TwipsRect place = PlaceControl(kMainControlPlaces[i], 10000, 7000);
-    const TwipsRect& want = expected[i].place;
+    const TwipsRect& want = expected[i].second;
     EXPECT_TRUE(place.left == want.left && place.top == want.top && place.width == want.width &&
                 place.height == want.height) << i;
   }

@@ -6,6 +6,7 @@
 #include <commctrl.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <map>
 #include <thread>
 
@@ -30,11 +31,7 @@ std::string TextOf(HWND window) {
   return text;
 }
 
-std::string ListText(HWND list, int row, int column) {
-  char text[256] = {};
-  ListView_GetItemText(list, row, column, text, sizeof text);
-  return text;
-}
+using Texts = std::vector<std::string>;
 
 // A window with the commands of `definitions` (name, target) and another program's App Paths entry.
 class MainWindowTest : public ::testing::Test {
@@ -54,11 +51,11 @@ class MainWindowTest : public ::testing::Test {
   void Select(MainControl list, int row) {
     ListView_SetItemState(Control(list), row, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
   }
+  std::vector<Texts> Rows(MainControl list, int columns) const { return tools::ReadListViewRows(Control(list), columns); }
   int RowOf(const std::string& name, MainControl list = kUserListId) const {
-    for (int row = 0; row < ListView_GetItemCount(Control(list)); ++row) {
-      if (ListText(Control(list), row, 0) == name) return row;
-    }
-    return -1;
+    const std::vector<Texts> rows = Rows(list, 1);
+    const auto found = std::find(rows.begin(), rows.end(), Texts{name});
+    return found == rows.end() ? -1 : static_cast<int>(found - rows.begin());
   }
   void Key(MainControl control, WPARAM key, UINT message = WM_KEYDOWN) {
     SetFocus(Control(control));
@@ -99,7 +96,7 @@ class MainWindowTest : public ::testing::Test {
 TEST_F(MainWindowTest, StartsWithTheFirstRowSelectedAndTypingANameSelectsItsRow) {
   const HWND list = Control(kUserListId);
   ASSERT_EQ(ListView_GetItemCount(list), 2);
-  EXPECT_EQ(ListText(list, RowOf("notes"), 1) + "|" + ListText(list, RowOf("notes"), 2), "C:\\notes.txt|-a");
+  EXPECT_EQ(Rows(kUserListId, 3)[RowOf("notes")], (Texts{"notes", "C:\\notes.txt", "-a"}));
   EXPECT_EQ(SelectedRow(kUserListId), 0);
   EXPECT_EQ(GetFocus(), list);
   for (const auto& row : window.UserCommands()) EXPECT_EQ(row.icon, row.name == "notes" ? 9 : 3);  // text; web
@@ -111,12 +108,11 @@ TEST_F(MainWindowTest, StartsWithTheFirstRowSelectedAndTypingANameSelectsItsRow)
 }
 
 TEST_F(MainWindowTest, CategoryPaneSwitchesByClickAndByKeys) {
-  const HWND pane = Control(kCategoryPaneId);
-  EXPECT_EQ(ListText(pane, 0, 0) + "|" + ListText(pane, 1, 0), "My Commands|System");
+  EXPECT_EQ(Rows(kCategoryPaneId, 1), (std::vector<Texts>{{"My Commands"}, {"System"}}));
 
   Key(kCategoryPaneId, VK_DOWN);
   EXPECT_TRUE(ShowsSystem());
-  EXPECT_EQ(ListText(Control(kSystemListId), RowOf("othertool", kSystemListId), 1), "C:\\other\\tool.exe");
+  EXPECT_EQ(Rows(kSystemListId, 2)[RowOf("othertool", kSystemListId)][1], "C:\\other\\tool.exe");
   EXPECT_EQ(RowOf("notes", kSystemListId), -1);  // user commands stay out
   EXPECT_EQ(SelectedRow(kSystemListId), 0);
 
@@ -128,7 +124,7 @@ TEST_F(MainWindowTest, CategoryPaneSwitchesByClickAndByKeys) {
   Select(kCategoryPaneId, 1);
   Key(kCategoryPaneId, VK_SPACE);
   EXPECT_TRUE(ShowsSystem());
-  ListView_SetItemState(pane, -1, 0, LVIS_SELECTED);
+  ListView_SetItemState(Control(kCategoryPaneId), -1, 0, LVIS_SELECTED);
   Notify(kCategoryPaneId, NM_CLICK);
   EXPECT_EQ(SelectedRow(kCategoryPaneId), 1);
   EXPECT_TRUE(ShowsSystem());
@@ -205,11 +201,17 @@ TEST_F(MainWindowTest, OneEditorAtATimeOpensOnADoubleClickOrEnterAndAddCommandSt
   EXPECT_EQ(added.value_or(tools::DialogInfo{}).editText + "|" + std::to_string(window.UserCommands().size()), "|2");
 }
 
-TEST_F(MainWindowTest, PopupWorksByMouseAndKeys) {
+TEST_F(MainWindowTest, PopupOpensBesideTheMouseAndWorksByMouseAndKeys) {
   Select(kUserListId, 1);
   Notify(kUserListId, NM_RCLICK, {10, 20});
   ActionPopup& popup = window.Popup();
   ASSERT_TRUE(IsWindowVisible(popup.Handle()));
+  RECT main{}, at{};
+  GetWindowRect(window.Handle(), &main);
+  GetWindowRect(popup.Handle(), &at);
+  const UINT dpi = GetDpiForWindow(window.Handle());
+  EXPECT_EQ(at.left, main.left + 10 + TwipsToPixels(1600, dpi));  // beside the mouse
+  EXPECT_EQ(at.top, main.top + 20 + TwipsToPixels(650, dpi));
   EXPECT_EQ(TextOf(popup.Label(ActionPopup::kHeading)) + "|" + TextOf(popup.Label(ActionPopup::kEditCommand)) + "|" +
                 TextOf(popup.Label(ActionPopup::kSecuritySettings)),
             "  " + window.UserCommands()[1].name + "|  Edit Command|  Security Settings");
@@ -232,9 +234,14 @@ TEST_F(MainWindowTest, PopupWorksByMouseAndKeys) {
   EXPECT_EQ(EditorName(), window.UserCommands()[1].name);
 }
 
-TEST_F(MainWindowTest, SmallSizesAreRefused) {
+TEST_F(MainWindowTest, ColumnsFollowTheWidthAndSmallSizesAreRefused) {
   const UINT dpi = GetDpiForWindow(window.Handle());
   SetWindowPos(window.Handle(), nullptr, 0, 0, 900, 600, SWP_NOMOVE | SWP_NOZORDER);
+  const MainLayout expected = LayoutMainWindow(PixelsToTwips(900, dpi), PixelsToTwips(600, dpi));  // outer size
+  const double columns[] = {expected.userColumns.command, expected.userColumns.path, expected.userColumns.parameters};
+  for (int column = 0; column < 3; ++column) {
+    EXPECT_EQ(ListView_GetColumnWidth(Control(kUserListId), column), TwipsToPixels(columns[column], dpi)) << column;
+  }
   SetWindowPos(window.Handle(), nullptr, 0, 0, 900, TwipsToPixels(4000, dpi), SWP_NOMOVE | SWP_NOZORDER);
   RECT outer{};
   GetWindowRect(window.Handle(), &outer);
@@ -251,7 +258,7 @@ TEST_F(MainWindowOther, MarksAndTipsSayWhyACommandCannotWork) {
         {"share", "\\\\server\\share\\a.txt"}});
   const HWND list = Control(kUserListId);
   for (int row = 0; row < ListView_GetItemCount(list); ++row) {
-    const std::string name = ListText(list, row, 0);
+    const std::string name = Rows(kUserListId, 1)[row][0];
     char tip[512] = {};
     NMLVGETINFOTIPA request{{list, kUserListId, static_cast<UINT>(LVN_GETINFOTIPA)}, 0, tip, sizeof tip, row, 0, 0};
     SendMessageA(window.Handle(), WM_NOTIFY, kUserListId, reinterpret_cast<LPARAM>(&request));
