@@ -1,6 +1,7 @@
 #include "ui/import/import_wizard.h"
 
 #include <commctrl.h>
+#include <windowsx.h>
 
 #include <array>
 
@@ -155,6 +156,25 @@ bool ImportWizard::OnCommand(int id, int code, HWND control) {
   return DialogBase::OnCommand(id, code, control);
 }
 
+// A right-click renames the selected row in place; from the keyboard F2 does, as in Explorer, and
+// so do the menu key and Shift+F10, the keyboard's right-click.
+void ImportWizard::RenameSelectedRow() {
+  const HWND list = Item(IDC_WIZARD_LIST);
+  const int selected = ListView_GetNextItem(list, -1, LVNI_SELECTED);
+  if (selected < 0) return;
+  SetFocus(list);
+  ListView_EditLabel(list, selected);
+}
+
+bool ImportWizard::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR&) {
+  const bool fromKeyboard = GET_X_LPARAM(lParam) == -1 && GET_Y_LPARAM(lParam) == -1;
+  if (message != WM_CONTEXTMENU || reinterpret_cast<HWND>(wParam) != Item(IDC_WIZARD_LIST) || !fromKeyboard) {
+    return false;
+  }
+  RenameSelectedRow();
+  return true;
+}
+
 LRESULT ImportWizard::OnNotify(const NMHDR& header) {
   if (header.idFrom != IDC_WIZARD_LIST) return 0;
   const HWND list = header.hwndFrom;
@@ -167,15 +187,12 @@ LRESULT ImportWizard::OnNotify(const NMHDR& header) {
       }
       return 0;
     }
-    case NM_RCLICK: {
-      // A right-click renames the selected row in place.
-      const int selected = ListView_GetNextItem(list, -1, LVNI_SELECTED);
-      if (selected >= 0) {
-        SetFocus(list);
-        ListView_EditLabel(list, selected);
-      }
+    case NM_RCLICK:
+      RenameSelectedRow();
       return 0;
-    }
+    case LVN_KEYDOWN:
+      if (reinterpret_cast<const NMLVKEYDOWN&>(header).wVKey == VK_F2) RenameSelectedRow();
+      return 0;
     case LVN_ENDLABELEDITA: {
       const LVITEMA& item = reinterpret_cast<const NMLVDISPINFOA&>(header).item;
       if (!item.pszText || item.iItem < 0 || static_cast<std::size_t>(item.iItem) >= rows_.size()) return FALSE;

@@ -24,6 +24,7 @@ class ImportWizard : public DialogBase {
   bool OnInit() override;
   bool OnCommand(int id, int code, HWND control) override;
   LRESULT OnNotify(const NMHDR& header) override;
+  bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& result) override;
 
   // Opens the shortcut picker on the import folder; the picker adds to the rows. Tests replace
   // it, since the picker is modal.
@@ -34,6 +35,7 @@ class ImportWizard : public DialogBase {
   void Next();
   void ShowRows();
   void SetAllTicks(bool ticked);
+  void RenameSelectedRow();
   void Import();
 
   std::string programFolder_;

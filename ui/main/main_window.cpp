@@ -3,6 +3,7 @@
 #include "ui/main/main_window.h"
 
 #include <commctrl.h>
+#include <windowsx.h>
 
 #include "resources/resource_ids.h"
 #include "store/app_paths_store.h"
@@ -252,6 +253,16 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     }
     case WM_ACTIVATE:
       OnActivate(LOWORD(wParam) != WA_INACTIVE);
+      return 0;
+    case WM_CONTEXTMENU:
+      // The keyboard's way to the popup (the menu key or Shift+F10, which come as a position of
+      // -1, -1): beside the selected row. A right-click has opened it already, on NM_RCLICK.
+      if (reinterpret_cast<HWND>(wParam) == Control(kUserListId) && GET_X_LPARAM(lParam) == -1 && GET_Y_LPARAM(lParam) == -1) {
+        const std::optional<std::size_t> row = Selected(kUserListId);
+        RECT bounds{};
+        if (row) ListView_GetItemRect(Control(kUserListId), static_cast<int>(*row), &bounds, LVIR_LABEL);
+        OpenPopup({bounds.left, bounds.bottom});
+      }
       return 0;
     case WM_SETFOCUS:
       OnActivate(true);

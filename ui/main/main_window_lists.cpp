@@ -172,18 +172,9 @@ LRESULT MainWindow::OnListNotify(NMHDR& header) {
     case NM_RCLICK:
       if (user) OpenPopup(reinterpret_cast<const NMITEMACTIVATE&>(header).ptAction);
       return 0;
-    case LVN_KEYDOWN: {
-      const WORD key = reinterpret_cast<const NMLVKEYDOWN&>(header).wVKey;
-      if (key == VK_DELETE) RemoveCommand();
-      // The keyboard's way to the popup: the menu key or Shift+F10, beside the selected row.
-      if (user && (key == VK_APPS || (key == VK_F10 && GetKeyState(VK_SHIFT) < 0))) {
-        const std::optional<std::size_t> row = Selected(kUserListId);
-        RECT bounds{};
-        if (row) ListView_GetItemRect(header.hwndFrom, static_cast<int>(*row), &bounds, LVIR_LABEL);
-        OpenPopup({bounds.left, bounds.bottom});
-      }
+    case LVN_KEYDOWN:
+      if (reinterpret_cast<const NMLVKEYDOWN&>(header).wVKey == VK_DELETE) RemoveCommand();
       return 0;
-    }
   }
   return 0;
 }
