@@ -39,9 +39,9 @@ ScopedRegistryKey OpenSubkey(const std::string& subkey, REGSAM access) {
 }
 
 // A REG_SZ value whose data length counts the terminating NUL.
-void SetText(HKEY key, const char* valueName, const std::string& text) {
-  RegSetValueExA(key, valueName, 0, REG_SZ, reinterpret_cast<const BYTE*>(text.c_str()),
-                 static_cast<DWORD>(text.size() + 1));
+bool SetText(HKEY key, const char* valueName, const std::string& text) {
+  return RegSetValueExA(key, valueName, 0, REG_SZ, reinterpret_cast<const BYTE*>(text.c_str()),
+                        static_cast<DWORD>(text.size() + 1)) == ERROR_SUCCESS;
 }
 
 // A file that a plain search sees: not hidden, not a system file, not a folder.
@@ -61,9 +61,8 @@ void DeleteIfNormalFile(const std::string& path) {
 bool WriteAppPathsKey(const StoreContext& store, const std::string& name) {
   const ScopedRegistryKey key = CreateWritableSubkey(AppPathsSubkey(name));
   if (!key) return false;
-  SetText(key.Get(), nullptr, GeneratedFilePath(store.programFolder, name, ".lnk"));
-  SetText(key.Get(), "Path", CmdsFolder(store.programFolder));
-  return true;
+  const bool target = SetText(key.Get(), nullptr, GeneratedFilePath(store.programFolder, name, ".lnk"));
+  return SetText(key.Get(), "Path", CmdsFolder(store.programFolder)) && target;
 }
 
 void CreateAppPathsKey(const StoreContext& store, const std::string& name) {

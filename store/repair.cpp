@@ -30,8 +30,9 @@ RepairResult RepairCommands(const StoreContext& store) {
   LoadDefinitionFiles(quietStore, commands);
   RepairResult result;
   for (const UserCommandRow& command : commands) {
+    // A definition file left from before Quillet's own Run words were refused must not take one over.
     const bool repaired =
-        IsSafeCommandName(command.name) && WriteAppPathsKey(quietStore, command.name) &&
+        IsSafeCommandName(command.name) && !IsOwnRunWord(command.name) && WriteAppPathsKey(quietStore, command.name) &&
         (Exists(GeneratedFilePath(store.programFolder, command.name, ".lnk")) ||
          CreateShortcutLNKFile(quietStore, command.name, command.target, command.parameters,
                                GetFolderOfPath(command.target), WindowModeFromText(command.windowModeText)));

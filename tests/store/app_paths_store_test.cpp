@@ -4,6 +4,8 @@
 
 #include <algorithm>
 
+#include "store/definition_file.h"
+#include "store/repair.h"
 #include "store/store_paths.h"
 #include "tests/support/recording_prompt.h"
 #include "tests/support/registry_sandbox.h"
@@ -84,6 +86,14 @@ TEST_F(AppPathsStore, DeleteRemovesOnlyTheCommandsOwnVisibleFilesInCmds) {
     EXPECT_TRUE(testing::FileExists(kept)) << kept;
   }
   EXPECT_TRUE(prompt.Records().empty());
+}
+
+// A definition file from before Quillet's own Run words were refused does not take one over.
+TEST_F(AppPathsStore, RepairLeavesQuilletsOwnRunWordsAlone) {
+  const std::string definition = DefinitionFileText("create", "C:\\a.exe", "", 1);
+  testing::WriteFileBytes(GeneratedFilePath(program.Path(), "create", ".cfg"), definition);
+  EXPECT_EQ(RepairCommands(store).failed, std::vector<std::string>{"create"});
+  EXPECT_FALSE(AppPathsEntryExists("create.exe"));
 }
 
 TEST_F(AppPathsStore, SystemListLeavesOutUserCommandsAndShortNames) {
