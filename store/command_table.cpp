@@ -14,21 +14,27 @@ bool RemoveFromCommandList(UserCommandList& rows, const std::string& name) {
   return true;
 }
 
+bool ListsCommand(const UserCommandList& rows, const std::string& name) {
+  return std::any_of(rows.begin(), rows.end(), [&](const UserCommandRow& r) { return SameNameIgnoringCase(r.name, name); });
+}
+
 bool MergeRows(UserCommandList& rows, const UserCommandList& current) {
   bool changed = false;
   std::vector<bool> matched(current.size(), false);
   UserCommandList merged;
   for (UserCommandRow& row : rows) {
     std::size_t i = 0;
-    while (i < current.size() && (matched[i] || current[i].name != row.name)) ++i;
+    while (i < current.size() && (matched[i] || !SameNameIgnoringCase(current[i].name, row.name))) ++i;
     if (i == current.size()) {
       changed = true;  // its definition file is gone
       continue;
     }
     matched[i] = true;
     const UserCommandRow& now = current[i];
-    if (now.target != row.target || now.parameters != row.parameters || now.windowModeText != row.windowModeText) {
+    if (now.name != row.name || now.target != row.target || now.parameters != row.parameters ||
+        now.windowModeText != row.windowModeText) {
       if (now.target != row.target) row.icon = 0;
+      row.name = now.name;
       row.target = now.target;
       row.parameters = now.parameters;
       row.windowModeText = now.windowModeText;

@@ -30,10 +30,14 @@ using SystemCommandList = std::vector<SystemCommandRow>;
 // went, so that the owner redraws its list; false, and nothing changed, when none matched.
 bool RemoveFromCommandList(UserCommandList& rows, const std::string& name);
 
+// Whether a row has that name, letter case ignored for the same reason.
+bool ListsCommand(const UserCommandList& rows, const std::string& name);
+
 // Brings the rows in line with the rows just read from the definition files: a row whose file is
 // gone leaves, a changed one takes the new fields (and waits for a new icon when its target
-// changed), a new one is appended; the others keep their order and icons. True when anything
-// changed.
+// changed), a new one is appended; the others keep their order and icons. Names are matched
+// ignoring letter case, as the files are, so a name whose case changed keeps its place. True when
+// anything changed.
 bool MergeRows(UserCommandList& rows, const UserCommandList& current);
 
 }  // namespace quillet

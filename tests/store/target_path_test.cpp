@@ -26,11 +26,11 @@ TEST(MergeRows, FollowsTheFilesKeepingOrderAndIcons) {
   EXPECT_FALSE(MergeRows(rows, {same[2], same[1], same[0]}));  // the order on disk does not matter
   EXPECT_EQ(rows[0].name, "a");
 
-  UserCommandList now{{"c", "C:\\c.txt", "-x", "3", 0}, {"new", "C:\\n.txt", "", "1", 0}, {"a", "C:\\z.exe", "", "1", 0}};
+  UserCommandList now{{"c", "C:\\c.txt", "-x", "3", 0}, {"new", "C:\\n.txt", "", "1", 0}, {"A", "C:\\z.exe", "", "1", 0}};
   EXPECT_TRUE(MergeRows(rows, now));
   std::string merged;
   for (const auto& row : rows) merged += row.name + " " + row.parameters + " " + std::to_string(row.icon) + "|";
-  EXPECT_EQ(merged, "a  0|c -x 9|new  0|");  // a new target needs a new icon
+  EXPECT_EQ(merged, "A  0|c -x 9|new  0|");  // a new target needs a new icon; a new case keeps the place
 }
 
 }  // namespace

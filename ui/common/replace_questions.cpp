@@ -2,7 +2,7 @@
 
 #include <windows.h>
 
-#include "store/shadowing.h"
+#include "store/app_paths_store.h"
 
 namespace quillet {
 
@@ -20,6 +20,13 @@ bool ConfirmOverwritingCommand(Prompt& prompt, const std::string& name, unsigned
 bool ConfirmShadowedName(Notifier& prompt, const std::string& name, const std::string& shadowingFile) {
   return shadowingFile.empty() ||
          prompt.Message(ShadowedNameQuestion(name, shadowingFile), kAppTitle, kYesNo | kIconExclamation) == IDYES;
+}
+
+bool ConfirmReplacingName(Prompt& prompt, const std::string& name, const UserCommandList& rows,
+                          const ShadowIndex& shadows, unsigned overwriteIconFlags) {
+  const bool replaces = ListsCommand(rows, name) ? ConfirmOverwritingCommand(prompt, name, overwriteIconFlags)
+                                                 : !HasAppPathsEntry(name) || ConfirmReplacingSystemCommand(prompt, name);
+  return replaces && ConfirmShadowedName(prompt, name, shadows.Find(name));
 }
 
 }  // namespace quillet

@@ -1,6 +1,5 @@
 #include "ui/import/shortcut_import.h"
 
-#include <algorithm>
 #include <list>
 
 #include "store/app_paths_store.h"
@@ -35,10 +34,6 @@ bool AcceptName(Prompt& prompt, const std::string& name, const std::string& file
   if (refusal.empty()) return true;
   prompt.Message(refusal, kAppTitle, kOkOnly | kIconExclamation);
   return false;
-}
-
-bool ListsName(const UserCommandList& rows, const std::string& name) {
-  return std::any_of(rows.begin(), rows.end(), [&](const UserCommandRow& row) { return SameNameIgnoringCase(row.name, name); });
 }
 
 // The script host cannot read a shortcut under Wine, so the program reads it and hands the
@@ -76,18 +71,19 @@ void ImportOneRow(const StoreContext& store, Prompt& prompt, const ImportRow& ro
   const std::string name = TrimSpaces(row.name);
   if (!AcceptName(prompt, name, row.fileName)) return;
   UserCommandList& commands = list.UserCommandRows();
-  if (ListsName(commands, name)) {
-    // Letter case is ignored: the registry and the file system would make the two names one.
-    if (!ConfirmOverwritingCommand(prompt, name, 0)) return;
-    DeleteFiles(store.programFolder, name, {".cfg"});
-  } else if (HasAppPathsEntry(name) && !ConfirmReplacingSystemCommand(prompt, name)) {
-    return;
-  }
-  if (!ConfirmShadowedName(prompt, name, list.ShadowingPrograms().Find(name))) return;
+  // Every question comes before anything changes: a No leaves the command of that name whole.
+  const bool replacesCommand = ListsCommand(commands, name);
+  if (!ConfirmReplacingName(prompt, name, commands, list.ShadowingPrograms(), 0)) return;
   const bool internet = IsInternetShortcut(row.fileName);
   const std::string& folder = store.programFolder;
-  CopyFileA(TrimSpaces(row.shortcutPath).c_str(), GeneratedFilePath(folder, name, internet ? ".url" : ".lnk").c_str(),
-            FALSE);
+  if (!CopyFileA(TrimSpaces(row.shortcutPath).c_str(),
+                 GeneratedFilePath(folder, name, internet ? ".url" : ".lnk").c_str(), FALSE)) {
+    prompt.Message("The shortcut '" + row.fileName + "' could not be imported as the command '" + name +
+                       "': it could not be copied into the Cmds folder.\r\nNothing was changed.",
+                   kAppTitle, kOkOnly | kIconExclamation);
+    return;
+  }
+  if (replacesCommand) DeleteFiles(folder, name, {".cfg"});
   CreateAppPathsKey(store, name);
   if (RemoveFromCommandList(commands, name)) list.UserCommandsSaved();
   const std::string marker = GeneratedFilePath(folder, name, ".tmp");

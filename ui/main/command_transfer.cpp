@@ -27,19 +27,22 @@ constexpr std::size_t kLargestList = 64u << 20;
 constexpr std::size_t kScriptsAtOnce = 2;
 constexpr DWORD kShortcutWaitMs = 30000;
 
+// Keeps a window from taking input while it lives, as a modal dialog keeps its owner.
+class InputBlocked {
+ public:
+  explicit InputBlocked(HWND window) : window_(window && !EnableWindow(window, FALSE) ? window : nullptr) {}
+  InputBlocked(const InputBlocked&) = delete;
+  InputBlocked& operator=(const InputBlocked&) = delete;
+  ~InputBlocked() {
+    if (window_) EnableWindow(window_, TRUE);
+  }
+
+ private:
+  HWND window_;  // null when it was disabled already
+};
+
 std::string Commands(std::size_t count) {
   return count == 1 ? "1 command" : std::to_string(count) + " commands";
-}
-
-bool ConfirmRestoring(const CommandRecord& command, const UserCommandList& rows, const ShadowIndex& shadows,
-                      Prompt& prompt) {
-  const bool listed = std::any_of(rows.begin(), rows.end(),
-                                  [&](const UserCommandRow& row) { return SameNameIgnoringCase(row.name, command.name); });
-  if (listed ? !ConfirmOverwritingCommand(prompt, command.name, kIconQuestion)
-             : HasAppPathsEntry(command.name) && !ConfirmReplacingSystemCommand(prompt, command.name)) {
-    return false;
-  }
-  return ConfirmShadowedName(prompt, command.name, shadows.Find(command.name));
 }
 
 }  // namespace
@@ -74,20 +77,31 @@ void RestoreCommands(const StoreContext& store, Prompt& prompt, CommandListOwner
   }
   std::size_t restored = 0;
   std::deque<std::string> pending;  // shortcuts asked for and not yet seen
+  const auto waitForOldest = [&] {
+    // Messages are handled while waiting; meanwhile the main window takes no input, so that no
+    // second restore, removal or exit starts inside this one.
+    const InputBlocked busy(store.owner);
+    if (WaitForFileWithMessages(pending.front(), kShortcutWaitMs)) ++restored;
+    pending.pop_front();
+  };
   for (const CommandRecord& command : std::get<std::vector<CommandRecord>>(parsed)) {
-    if (!ConfirmRestoring(command, list.UserCommandRows(), list.ShadowingPrograms(), prompt)) continue;
-    if (pending.size() == kScriptsAtOnce) {
-      WaitForFileWithMessages(pending.front(), kShortcutWaitMs);
-      pending.pop_front();
+    if (!ConfirmReplacingName(prompt, command.name, list.UserCommandRows(), list.ShadowingPrograms(), kIconQuestion)) {
+      continue;
     }
+    if (pending.size() == kScriptsAtOnce) waitForOldest();
+    // The wait is for the new shortcut, so an old one of the name is put aside until the script
+    // that writes the new one has started.
     const std::string shortcut = GeneratedFilePath(store.programFolder, command.name, ".lnk");
-    DeleteFileA(shortcut.c_str());  // so that the wait is for the new one
-    if (!SaveNewCommand(store, command, list.UserCommandRows())) break;  // no script: none would work
-    ++restored;
+    const std::string aside = shortcut + ".old";
+    MoveFileExA(shortcut.c_str(), aside.c_str(), MOVEFILE_REPLACE_EXISTING);
+    const SaveOutcome outcome = SaveNewCommand(store, command, list.UserCommandRows());
+    if (outcome == SaveOutcome::NoShortcut) MoveFileExA(aside.c_str(), shortcut.c_str(), MOVEFILE_REPLACE_EXISTING);
+    DeleteFileA(aside.c_str());
+    if (outcome != SaveOutcome::Saved) break;  // no script, or no writable Cmds folder: none would work
     pending.push_back(shortcut);
     list.UserCommandsSaved();
   }
-  for (const std::string& shortcut : pending) WaitForFileWithMessages(shortcut, kShortcutWaitMs);
+  while (!pending.empty()) waitForOldest();
   prompt.Message(Commands(restored) + (restored == 1 ? " was" : " were") + " restored.", kAppTitle,
                  kOkOnly | kIconInformation);
 }

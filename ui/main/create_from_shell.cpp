@@ -11,9 +11,14 @@ bool CreateFromShell(const StoreContext& store, const std::string& sName, std::s
   if (!ConfirmShadowedName(store.notifier, sName, ShadowIndex(SystemSearchOrder()).Find(sName))) return true;
   sPath = ApplyFolderRule(sPath);
   UserCommandList unlisted;  // no list is shown: the program ends once the command is made
-  if (!SaveNewCommand(store, {sName, sPath, "", kWindowNormal}, unlisted)) {
-    store.notifier.Message("CreateShortcutLNKFile=false", kAppTitle, kOkOnly);
-    return false;
+  switch (SaveNewCommand(store, {sName, sPath, "", kWindowNormal}, unlisted)) {
+    case SaveOutcome::Saved:
+      break;
+    case SaveOutcome::NoShortcut:
+      store.notifier.Message("CreateShortcutLNKFile=false", kAppTitle, kOkOnly);
+      return false;
+    case SaveOutcome::NoDefinition:
+      return false;  // the user has been told, and nothing was added
   }
   store.notifier.Message("Command added...\r\n\r\nName: " + sName + "\r\nPath: " + sPath, kAppTitle, kOkOnly);
   return true;

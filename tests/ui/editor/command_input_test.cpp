@@ -100,6 +100,14 @@ TEST_F(CommandInput, NewCommandReplacesItsNamesakeAtTheEndAndUpdatesKeepPlaceAnd
   EXPECT_EQ(rows[0].name, "memo");
   EXPECT_FALSE(AppPathsEntryExists("notes.exe") || FileExists(Cfg("notes")));
   EXPECT_TRUE(AppPathsEntryExists("memo.exe") && FileExists(Cfg("memo")));
+
+  // A definition file that cannot be written is told, and the row stays as it was.
+  DeleteFileA(Cfg("memo").c_str());
+  CreateDirectoryA(Cfg("memo").c_str(), nullptr);
+  EXPECT_FALSE(Save({"memo", "C:\\other.txt", {}, "Normal"}, EditorMode::Update, "memo"));
+  EXPECT_EQ(prompt.Summaries().back(), "The command 'memo' could not be saved: its definition file could not be "
+                                       "written in " + program.Cmds() + ".|Quillet|48");
+  EXPECT_EQ(rows[0].target, "C:\\notes2.txt");
 }
 
 TEST_F(CommandInput, ACaseOnlyRenameKeepsTheShortcutEntryAndFile) {

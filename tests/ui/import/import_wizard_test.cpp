@@ -121,18 +121,23 @@ TEST_F(ImportWizardTest, TickedRowsBecomeCommandsAndWhatCannotBeImportedLeavesNo
   testing::AddAppPathsEntry("othertool.exe", "C:\\other\\tool.exe");
   testing::WriteFileBytes(made("notes", ".cfg"), "keep");
   list.rows = {{"Tool", "C:\\old.exe", "", "1", 14}, {"Notes", "C:\\notes.txt", "", "1", 9}};
-  prompt.AnswerButtons({IDYES, IDNO});  // replace Tool, keep Notes
+  testing::WriteFileBytes(desktop.File("notes.exe"), "x");  // what Windows would start for "notes"
+  list.shadows = ShadowIndex({{desktop.Path()}, {".exe"}});
+  prompt.AnswerButtons({IDYES, IDYES, IDNO});  // replace Tool; replace Notes, but not as it is shadowed
   ImportShortcuts({program.Path(), nullptr, prompt}, prompt,
                   {Row(" tool "), Row("notes"), Row(""), Row("a\\b"), Row("othertool")}, list);
   // A script that never says it has finished, and one that is not there.
   testing::WriteFileBytes(program.File("cishortcut.vbs"), "' does nothing\r\n");
   DeleteFileA(program.File("cishortcutu.vbs").c_str());
-  ImportShortcuts({program.Path(), nullptr, prompt}, prompt, {Row("late"), Row("gone", "Page.URL")}, list, 2000);
+  testing::WriteFileBytes(desktop.File("Page.URL"), "[InternetShortcut]\r\nURL=http://example.com/\r\n");
+  ImportShortcuts({program.Path(), nullptr, prompt}, prompt,
+                  {Row("late"), Row("gone", "Page.URL"), Row("lost", "Lost.lnk")}, list, 2000);
 
   const std::string refused = "|Quillet|48", kept = "\r\nNothing of this command was kept.|Quillet|48";
   EXPECT_EQ(prompt.Summaries(),
             (Texts{"The command: 'tool' already exists, do you want to overwrite it?|Quillet|4",
                    "The command: 'notes' already exists, do you want to overwrite it?|Quillet|4",
+                   ShadowedNameQuestion("notes", desktop.File("notes.exe")) + "|Quillet|52",
                    "The shortcut 'Tool.lnk' has no command name, so it was not imported.\r\n"
                    "Right-click its row in the list to give it one." + refused,
                    UnsafeNameMessage("a\\b") + refused,
@@ -141,13 +146,15 @@ TEST_F(ImportWizardTest, TickedRowsBecomeCommandsAndWhatCannotBeImportedLeavesNo
                    "The shortcut 'Tool.lnk' could not be imported as the command 'late': the script cishortcut.vbs "
                    "did not finish within 2 seconds." + kept,
                    "The shortcut 'Page.URL' could not be imported as the command 'gone': the script cishortcutu.vbs "
-                   "could not be started." + kept}));
+                   "could not be started." + kept,
+                   "The shortcut 'Lost.lnk' could not be imported as the command 'lost': it could not be copied into "
+                   "the Cmds folder.\r\nNothing was changed." + refused}));
   // The replaced command moves to the end with its shortcut's parameters and window mode.
   const UserCommandRow& tool = list.rows.at(1);
   EXPECT_EQ(tool.name + "|" + tool.target + "|" + tool.parameters + "|" + tool.windowModeText + "|" + std::to_string(tool.icon),
             "tool|C:\\windows\\notepad.exe|a \"x  y\"|3|0");
   EXPECT_EQ(testing::ReadFileBytes(made("notes", ".cfg")), "keep");
-  for (const char* name : {"late", "gone"}) {
+  for (const char* name : {"late", "gone", "lost"}) {
     EXPECT_FALSE(testing::AppPathsEntryExists(std::string(name) + ".exe")) << name;
     for (const char* ending : {".lnk", ".url", ".tmp", ".cfg"}) EXPECT_FALSE(testing::FileExists(made(name, ending))) << ending;
   }
