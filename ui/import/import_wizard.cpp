@@ -125,9 +125,15 @@ void ImportWizard::Import() {
     EnableWindow(Item(id), FALSE);
   }
   EnableMenuItem(GetSystemMenu(Handle(), FALSE), SC_CLOSE, MF_BYCOMMAND | MF_GRAYED);
+  // The wizard closes when the import ends, however it ends: it would otherwise stay unclosable.
+  struct CloseWhenDone {
+    ImportWizard& wizard;
+    ~CloseWhenDone() {
+      wizard.importing_ = false;
+      wizard.Close(IDOK);
+    }
+  } closeWhenDone{*this};
   ImportShortcuts({programFolder_, mainWindow_, prompt_}, prompt_, rows_, list_);
-  importing_ = false;
-  Close(IDOK);
 }
 
 bool ImportWizard::OnCommand(int id, int code, HWND control) {
