@@ -8,17 +8,12 @@ namespace quillet {
 
 namespace {
 
-struct ChangeNotificationTraits {
-  static HANDLE Invalid() { return INVALID_HANDLE_VALUE; }
-  static void Close(HANDLE handle) { FindCloseChangeNotification(handle); }
-};
-
 bool Exists(const std::string& path) { return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
 
 }  // namespace
 
 bool WaitForFileWithMessages(const std::string& path, DWORD timeoutMs) {
-  const ScopedHandle<HANDLE, ChangeNotificationTraits> change(
+  const ScopedChangeNotification change(
       FindFirstChangeNotificationA(GetFolderOfPath(path).c_str(), FALSE, FILE_NOTIFY_CHANGE_FILE_NAME));
   const HANDLE wake = change.Get();
   const ULONGLONG deadline = GetTickCount64() + timeoutMs;
