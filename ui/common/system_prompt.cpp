@@ -5,9 +5,9 @@
 #include <algorithm>
 
 #include "store/shell_functions.h"
+#include "store/wide_text.h"
 #include "ui/common/folder_chooser.h"
 #include "ui/common/input_box.h"
-#include "ui/common/wide_text.h"
 
 namespace quillet {
 
