@@ -41,6 +41,10 @@ struct FindHandleTraits {
   static HANDLE Invalid() { return INVALID_HANDLE_VALUE; }
   static void Close(HANDLE h) { FindClose(h); }
 };
+struct ChangeNotificationTraits {
+  static HANDLE Invalid() { return INVALID_HANDLE_VALUE; }
+  static void Close(HANDLE h) { FindCloseChangeNotification(h); }
+};
 struct RegistryKeyTraits {
   static HKEY Invalid() { return nullptr; }
   static void Close(HKEY key) { RegCloseKey(key); }
@@ -54,6 +58,8 @@ using ScopedFile = ScopedHandle<HANDLE, KernelHandleTraits>;       // CreateFile
 using ScopedFind = ScopedHandle<HANDLE, FindHandleTraits>;         // FindFirstFile results
 using ScopedRegistryKey = ScopedHandle<HKEY, RegistryKeyTraits>;
 using ScopedIcon = ScopedHandle<HICON, IconTraits>;
+// FindFirstChangeNotification results
+using ScopedChangeNotification = ScopedHandle<HANDLE, ChangeNotificationTraits>;
 
 // Process, thread and event handles use NULL, not INVALID_HANDLE_VALUE, for "none".
 struct ProcessHandleTraits {

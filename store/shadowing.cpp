@@ -14,7 +14,11 @@ namespace {
 std::string Expanded(const std::string& text) {
   const DWORD size = ExpandEnvironmentStringsA(text.c_str(), nullptr, 0);
   std::string expanded(size, '\0');
-  expanded.resize(ExpandEnvironmentStringsA(text.c_str(), expanded.data(), size) > 0 ? size - 1 : 0);
+  // The first answer may be larger than needed (the ANSI form can count more bytes than it then
+  // writes); the second is what was written, NUL included: 0 is a failure and more than `size`
+  // means the text did not fit.
+  const DWORD written = size > 0 ? ExpandEnvironmentStringsA(text.c_str(), expanded.data(), size) : 0;
+  expanded.resize(written > 0 && written <= size ? written - 1 : 0);
   return expanded;
 }
 
@@ -41,7 +45,9 @@ std::vector<std::string> ListItems(const std::string& list) {
 
 std::string Folder(UINT (WINAPI* get)(LPSTR, UINT)) {
   char folder[MAX_PATH] = {};
-  return std::string(folder, get(folder, MAX_PATH));
+  // 0 is a failure, and MAX_PATH or more the size a longer folder would need: no text either way.
+  const UINT length = get(folder, MAX_PATH);
+  return length > 0 && length < MAX_PATH ? std::string(folder, length) : std::string();
 }
 
 }  // namespace

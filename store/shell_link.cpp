@@ -8,6 +8,7 @@
 
 #include "store/scoped_handles.h"
 #include "store/shell_functions.h"
+#include "store/wide_text.h"
 
 namespace quillet {
 
@@ -25,14 +26,6 @@ int ShowCommandOf(const std::string& path) {
     return 1;
   }
   return static_cast<int>(show);
-}
-
-std::wstring Wide(const std::string& text) {
-  const int length = MultiByteToWideChar(CP_ACP, 0, text.c_str(), -1, nullptr, 0);
-  std::wstring wide(static_cast<std::size_t>(length > 0 ? length : 1), L'\0');
-  MultiByteToWideChar(CP_ACP, 0, text.c_str(), -1, wide.data(), length);
-  wide.resize(wide.size() - 1);
-  return wide;
 }
 
 template <typename Interface>
@@ -75,7 +68,7 @@ std::optional<ShellLinkFields> ReadShellLink(const std::string& path) {
       FAILED(create(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA,
                     reinterpret_cast<void**>(&link.pointer))) ||
       FAILED(link.pointer->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&file.pointer))) ||
-      FAILED(file.pointer->Load(Wide(path).c_str(), STGM_READ))) {
+      FAILED(file.pointer->Load(WideFromAnsi(path).c_str(), STGM_READ))) {
     return std::nullopt;
   }
   // Arguments may be longer than MAX_PATH; INFOTIPSIZE is the shell's own limit for them.

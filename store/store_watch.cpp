@@ -14,9 +14,11 @@ StoreWatch::StoreWatch(const std::string& programFolder)
 }
 
 void StoreWatch::WatchAppPaths() {
-  if (appPaths_ && appPathsChanged_) {
-    RegNotifyChangeKeyValue(appPaths_.Get(), TRUE, REG_NOTIFY_CHANGE_NAME | REG_NOTIFY_CHANGE_LAST_SET,
-                            appPathsChanged_.Get(), TRUE);
+  // A key whose changes are not reported is no longer watched: Handles() leaves it out.
+  if (appPaths_ && appPathsChanged_ &&
+      RegNotifyChangeKeyValue(appPaths_.Get(), TRUE, REG_NOTIFY_CHANGE_NAME | REG_NOTIFY_CHANGE_LAST_SET,
+                              appPathsChanged_.Get(), TRUE) != ERROR_SUCCESS) {
+    appPaths_.Reset();
   }
 }
 

@@ -24,11 +24,7 @@ class StoreWatch {
  private:
   void WatchAppPaths();
 
-  struct ChangeNotificationTraits {
-    static HANDLE Invalid() { return INVALID_HANDLE_VALUE; }
-    static void Close(HANDLE handle) { FindCloseChangeNotification(handle); }
-  };
-  ScopedHandle<HANDLE, ChangeNotificationTraits> cmds_;
+  ScopedChangeNotification cmds_;
   ScopedRegistryKey appPaths_;
   ScopedEvent appPathsChanged_;
 };

@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include "store/scoped_handles.h"
+#include "store/target_path.h"
 
 namespace quillet {
 
@@ -19,7 +20,12 @@ bool WriteNewFile(const std::string& path, const std::string& bytes) {
 }  // namespace
 
 bool ReplaceFileContents(const std::string& path, const std::string& bytes) {
-  const std::string temporary = path + ".new";
+  // A name of the system's choosing, made in the same folder (so that the move is a rename on
+  // one volume): a fixed name such as path + ".new" could be a file of the user's.
+  const std::string folder = GetFolderOfPath(path);
+  char name[MAX_PATH];
+  if (GetTempFileNameA(folder.empty() ? "." : folder.c_str(), "qlt", 0, name) == 0) return false;
+  const std::string temporary = name;
   if (!WriteNewFile(temporary, bytes) ||
       !MoveFileExA(temporary.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
     DeleteFileA(temporary.c_str());

@@ -1,6 +1,6 @@
 #include "tools/child_process.h"
 
-#include "ui/common/wide_text.h"
+#include "store/wide_text.h"
 
 namespace quillet::tools {
 

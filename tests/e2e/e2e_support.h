@@ -12,12 +12,12 @@
 #include <vector>
 
 #include "store/store_paths.h"
+#include "store/wide_text.h"
 #include "tests/support/registry_sandbox.h"
 #include "tests/support/temp_program_folder.h"
 #include "tests/tools/shortcut_reader.h"
 #include "tests/tools/ui_driver.h"
 #include "tools/child_process.h"
-#include "ui/common/wide_text.h"
 
 namespace quillet::testing {
 

@@ -37,6 +37,12 @@ TEST_F(DefinitionStore, WritesTheExactTextInPlaceOfTheOldFileAndRefusesQuietly) 
   EXPECT_TRUE(prompt.Records().empty());
 }
 
+TEST_F(DefinitionStore, LeavesAFileBesideItThatIsNamedLikeATemporaryOne) {
+  testing::WriteFileBytes(Cfg("notes") + ".new", "mine");
+  ASSERT_TRUE(WriteDefinitionFile(store, "notes", "C:\\n.txt", "", 1));
+  EXPECT_EQ(testing::ReadFileBytes(Cfg("notes") + ".new"), "mine");
+}
+
 TEST_F(DefinitionStore, LoadsOneRowPerVisibleFileWhateverItHolds) {
   WriteDefinitionFile(store, "notes", "C:\\n.txt", "-p", kWindowMaximized);
   testing::WriteFileBytes(Cfg("renamed"), DefinitionFileText("Inside", "C:\\t", "", 1));

@@ -8,7 +8,7 @@
 #include <iterator>
 #include <regex>
 
-#include "ui/common/wide_text.h"
+#include "store/wide_text.h"
 
 namespace quillet::testing {
 

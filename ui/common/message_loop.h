@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <functional>
+#include <optional>
 #include <vector>
 
 namespace quillet {
@@ -13,5 +14,9 @@ namespace quillet {
 // calls `signalled` with a handle that was set.
 int RunMessageLoop(const std::function<bool(MSG&)>& shortcuts, const std::function<std::vector<HANDLE>()>& handles,
                    const std::function<void(HANDLE)>& signalled);
+
+// Handles the messages already waiting, routed as above (`shortcuts` may be empty). When WM_QUIT
+// comes, returns its code and leaves the rest queued.
+std::optional<int> PumpPendingMessages(const std::function<bool(MSG&)>& shortcuts);
 
 }  // namespace quillet

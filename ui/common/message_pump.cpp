@@ -2,23 +2,18 @@
 
 #include "store/scoped_handles.h"
 #include "store/target_path.h"
-#include "ui/common/dialog_base.h"
+#include "ui/common/message_loop.h"
 
 namespace quillet {
 
 namespace {
-
-struct ChangeNotificationTraits {
-  static HANDLE Invalid() { return INVALID_HANDLE_VALUE; }
-  static void Close(HANDLE handle) { FindCloseChangeNotification(handle); }
-};
 
 bool Exists(const std::string& path) { return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
 
 }  // namespace
 
 bool WaitForFileWithMessages(const std::string& path, DWORD timeoutMs) {
-  const ScopedHandle<HANDLE, ChangeNotificationTraits> change(
+  const ScopedChangeNotification change(
       FindFirstChangeNotificationA(GetFolderOfPath(path).c_str(), FALSE, FILE_NOTIFY_CHANGE_FILE_NAME));
   const HANDLE wake = change.Get();
   const ULONGLONG deadline = GetTickCount64() + timeoutMs;
@@ -27,15 +22,11 @@ bool WaitForFileWithMessages(const std::string& path, DWORD timeoutMs) {
     if (GetTickCount64() >= deadline) return false;
     const DWORD woken = MsgWaitForMultipleObjects(change ? 1 : 0, change ? &wake : nullptr, FALSE, 50, QS_ALLINPUT);
     if (change && woken == WAIT_OBJECT_0) FindNextChangeNotification(wake);
-    MSG message;
-    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
-      if (message.message == WM_QUIT) {
-        PostQuitMessage(static_cast<int>(message.wParam));
-        return false;
-      }
-      if (RouteDialogMessage(message)) continue;
-      TranslateMessage(&message);
-      DispatchMessageA(&message);
+    // The main window's shortcuts are not offered here: they would start another action in the
+    // middle of the one that waits.
+    if (const std::optional<int> quit = PumpPendingMessages(nullptr)) {
+      PostQuitMessage(*quit);
+      return false;
     }
   }
 }

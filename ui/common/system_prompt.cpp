@@ -5,9 +5,9 @@
 #include <algorithm>
 
 #include "store/shell_functions.h"
+#include "store/wide_text.h"
 #include "ui/common/folder_chooser.h"
 #include "ui/common/input_box.h"
-#include "ui/common/wide_text.h"
 
 namespace quillet {
 
@@ -25,7 +25,7 @@ int SystemPrompt::Message(const std::string& text, const std::string& title, uns
 }
 
 int SystemPrompt::MessageUtf8(const std::string& text, const std::string& title, unsigned flags) {
-  return MessageBoxW(owner_, WideFromUtf8(text).c_str(), WideFromAnsi(title).c_str(), flags);
+  return MessageBoxW(Owner(), WideFromUtf8(text).c_str(), WideFromAnsi(title).c_str(), flags);
 }
 
 std::string SystemPrompt::InputBox(const std::string& prompt, const std::string& title,

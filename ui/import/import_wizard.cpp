@@ -6,6 +6,7 @@
 #include <array>
 
 #include "store/shell_folders.h"
+#include "ui/common/dpi.h"
 #include "ui/import/import_wizard_ids.h"
 #include "ui/import/shortcut_files.h"
 #include "ui/import/shortcut_import.h"
@@ -56,11 +57,12 @@ bool ImportWizard::OnInit() {
   RECT area{};
   GetClientRect(list, &area);
   const char* captions[] = {"Suggested Command Name", "Original Shortcut"};
+  const int scrollBar = SystemMetricAtDpi(SM_CXVSCROLL, WindowDpi(list));
   for (int column = 0; column < 2; ++column) {
     LVCOLUMNA design{};
     design.mask = LVCF_TEXT | LVCF_WIDTH;
     design.pszText = const_cast<char*>(captions[column]);
-    design.cx = column == 0 ? area.right * 2 / 5 : area.right * 3 / 5 - GetSystemMetrics(SM_CXVSCROLL);
+    design.cx = column == 0 ? area.right * 2 / 5 : area.right * 3 / 5 - scrollBar;
     ListView_InsertColumn(list, column, &design);
   }
   return true;

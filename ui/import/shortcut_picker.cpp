@@ -41,8 +41,12 @@ std::vector<std::string> ShortcutPicker::ListedFiles() const {
 }
 
 std::string ShortcutPicker::StatusText(int panel) const {
-  char text[128] = {};
-  SendMessageA(Item(IDC_PICKER_STATUS), SB_GETTEXTA, static_cast<WPARAM>(panel), reinterpret_cast<LPARAM>(text));
+  const HWND status = Item(IDC_PICKER_STATUS);
+  // The low word is the length without the NUL; the high word holds the drawing style.
+  const auto length = LOWORD(SendMessageA(status, SB_GETTEXTLENGTHA, static_cast<WPARAM>(panel), 0));
+  std::string text(static_cast<std::size_t>(length) + 1, '\0');
+  SendMessageA(status, SB_GETTEXTA, static_cast<WPARAM>(panel), reinterpret_cast<LPARAM>(text.data()));
+  text.resize(length);
   return text;
 }
 

@@ -4,11 +4,11 @@
 
 #include <string>
 
+#include "store/first_run.h"
 #include "store/program_folder.h"
+#include "store/wide_text.h"
 #include "ui/common/message_loop.h"
 #include "ui/common/system_prompt.h"
-#include "ui/common/wide_text.h"
-#include "store/first_run.h"
 #include "ui/main/main_window.h"
 #include "ui/main/start_arguments.h"
 #include "ui/main/startup.h"

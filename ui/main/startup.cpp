@@ -10,7 +10,7 @@
 #include "store/companion_scripts.h"
 #include "store/store_paths.h"
 #include "store/text.h"
-#include "ui/common/wide_text.h"
+#include "store/wide_text.h"
 #include "ui/main/create_from_shell.h"
 #include "store/first_run.h"
 #include "ui/main/removal.h"

@@ -55,6 +55,9 @@ TEST(ShellFolders, AValueStoredWithoutItsNulKeepsItsLastCharacter) {
   // Not followed by a NUL in memory either: the registry would count that one in.
   RegSetKeyValueA(HKEY_CURRENT_USER, key, value.c_str(), REG_SZ, "C:\\Favs+", 7);
   EXPECT_EQ(ReadShellFolder(value.c_str()), "C:\\Favs");
+  const std::string deep = "C:\\" + std::string(255, 'd');  // as long as a path may be
+  RegSetKeyValueA(HKEY_CURRENT_USER, key, value.c_str(), REG_SZ, deep.c_str(), static_cast<DWORD>(deep.size() + 1));
+  EXPECT_EQ(ReadShellFolder(value.c_str()), deep);
   RegDeleteKeyValueA(HKEY_CURRENT_USER, key, value.c_str());
 }
 

@@ -1,4 +1,4 @@
-#include "ui/common/wide_text.h"
+#include "store/wide_text.h"
 
 #include <windows.h>
 
