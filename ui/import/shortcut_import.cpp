@@ -93,7 +93,9 @@ void ImportOneRow(const StoreContext& store, Prompt& prompt, const ImportRow& ro
   bool started = false;
   {
     const auto fields = ShortcutFieldsForScript(name, row);
-    started = StartCompanionScript(store.owner, folder, script, name, folder, kShowWithoutActivating) > 32;
+    // Quoted, so that a script without the fields gets a name with blanks whole.
+    const std::string quotedName = "\"" + name + "\"";
+    started = StartCompanionScript(store.owner, folder, script, quotedName, folder, kShowWithoutActivating) > 32;
   }
   const bool finished = started && WaitForFileWithMessages(marker, scriptTimeoutMs);
   // The script host may still hold the marker it has just made, and then it cannot be deleted yet.
