@@ -14,6 +14,12 @@ ScopedFont DerivedFont(HWND dialog, const FontChange& change) {
   return ScopedFont(CreateFontIndirectA(&description));
 }
 
+ScopedFont DesignFont(UINT dpi) {
+  return ScopedFont(CreateFontA(-MulDiv(8, static_cast<int>(dpi), 72), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE,
+                                DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, CLEARTYPE_QUALITY,
+                                DEFAULT_PITCH | FF_SWISS, "Tahoma"));
+}
+
 void SetControlFont(HWND dialog, std::initializer_list<int> controls, const ScopedFont& font) {
   if (!font) return;
   for (int id : controls) SendDlgItemMessageA(dialog, id, WM_SETFONT, reinterpret_cast<WPARAM>(font.Get()), TRUE);

@@ -1,6 +1,7 @@
 #pragma once
 // What a dialog shows beyond its template: fonts derived from its own font for headings and links
-// (they follow the font the template names and the DPI the dialog was made at), and pictures.
+// (they follow the font the template names and the DPI the dialog was made at), and pictures;
+// and the font of the windows made in code, which have no template to name one.
 
 #include <windows.h>
 
@@ -18,6 +19,9 @@ struct FontChange {
 
 // The dialog's font with the changes; null when the dialog has no font of its own.
 ScopedFont DerivedFont(HWND dialog, const FontChange& change);
+
+// Tahoma 8 pt at that DPI: the font the main window and its popup are designed in.
+ScopedFont DesignFont(UINT dpi);
 
 // Gives those controls of the dialog the font (which the caller keeps alive).
 void SetControlFont(HWND dialog, std::initializer_list<int> controls, const ScopedFont& font);

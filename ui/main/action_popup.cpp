@@ -1,6 +1,7 @@
 #include "ui/main/action_popup.h"
 
 #include "resources/resource_ids.h"
+#include "ui/common/dialog_styling.h"
 #include "ui/common/dpi.h"
 #include "ui/common/twips.h"
 
@@ -32,9 +33,7 @@ bool ActionPopup::CreateFor(HWND mainWindow) {
   if (Handle()) return true;
   if (!Create(kClassName, "", kStyle, kExStyle, nullptr, nullptr, mainWindow)) return false;
   const UINT dpi = WindowDpi(mainWindow);
-  font_.Reset(CreateFontA(-MulDiv(8, static_cast<int>(dpi), 72), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE,
-                          DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, CLEARTYPE_QUALITY,
-                          DEFAULT_PITCH | FF_SWISS, "Tahoma"));
+  font_ = DesignFont(dpi);
   for (int item = 0; item < 3; ++item) {
     const HWND label = CreateWindowExA(
         0, "STATIC", kLabels[item].text, WS_CHILD | WS_VISIBLE | SS_NOTIFY | SS_LEFTNOWORDWRAP | SS_CENTERIMAGE,
@@ -53,7 +52,7 @@ void ActionPopup::Open(HWND mainWindow, POINT mouseInList, const std::string& na
   RECT main{};
   GetWindowRect(mainWindow, &main);
   RECT frame{0, 0, TwipsToPixels(kClientWidth, dpi), TwipsToPixels(kClientHeight, dpi)};
-  AdjustWindowRectEx(&frame, kStyle, FALSE, kExStyle);
+  AdjustRectForDpi(frame, kStyle, false, kExStyle, dpi);
   const int left = main.left + mouseInList.x + TwipsToPixels(1600, dpi);
   const int top = main.top + mouseInList.y + TwipsToPixels(650, dpi);
   SetWindowTextA(Label(kHeading), ("  " + name).c_str());

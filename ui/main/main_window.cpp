@@ -9,6 +9,7 @@
 #include "store/app_paths_store.h"
 #include "store/definition_store.h"
 #include "store/shadowing.h"
+#include "ui/common/dialog_styling.h"
 #include "ui/common/dpi.h"
 #include "ui/common/twips.h"
 #include "ui/main/main_menu.h"
@@ -125,10 +126,7 @@ void MainWindow::CreateControls() {
 
 // What depends on the DPI besides positions: the font, the pictures and the status panels.
 void MainWindow::ApplyDpi(UINT dpi) {
-  // The window is designed in Tahoma 8 pt.
-  font_.Reset(CreateFontA(-MulDiv(8, static_cast<int>(dpi), 72), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE,
-                          DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, CLEARTYPE_QUALITY,
-                          DEFAULT_PITCH | FF_SWISS, "Tahoma"));
+  font_ = DesignFont(dpi);
   const HFONT font = font_ ? font_.Get() : static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
   for (const ControlKind& kind : kControls) SendMessageA(Control(kind.id), WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
 

@@ -32,9 +32,7 @@ bool ContextMenuPage::OnInit() {
   SetPicture(Handle(), IDC_CONTEXT_HELP, IDI_HELP_PICTURE, 16);
   // On a themed tab strip the page takes the strip's background, as the pages of Windows' own
   // property sheets do. Without themes (or uxtheme) the dialog colour is right as it is.
-  using TextureFunction = HRESULT WINAPI(HWND, DWORD);
-  static const auto texture = reinterpret_cast<TextureFunction*>(
-      reinterpret_cast<void*>(SystemFunction("uxtheme.dll", "EnableThemeDialogTexture")));
+  static const auto texture = SystemFunction<HRESULT WINAPI(HWND, DWORD)>("uxtheme.dll", "EnableThemeDialogTexture");
   if (texture) texture(Handle(), kTabTexture);
   return false;  // the settings dialog places the focus
 }
