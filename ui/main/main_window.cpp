@@ -124,7 +124,8 @@ void MainWindow::CreateControls() {
   ApplyDpi(WindowDpi(Handle()));
 }
 
-// What depends on the DPI besides positions: the font, the pictures and the status panels.
+// What depends on the DPI besides the layout pass's positions: the font, the pictures, the status
+// panels and the category entries (their icons and text change size).
 void MainWindow::ApplyDpi(UINT dpi) {
   font_ = DesignFont(dpi);
   const HFONT font = font_ ? font_.Get() : static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
@@ -153,6 +154,7 @@ void MainWindow::ApplyDpi(UINT dpi) {
   int edges[3];
   for (int i = 0; i < 3; ++i) edges[i] = TwipsToPixels(kStatusPanelWidth * (i + 1), dpi);
   SendMessageA(Control(kStatusBarId), SB_SETPARTS, 3, reinterpret_cast<LPARAM>(edges));
+  PlaceCategoryEntries();
 }
 
 void MainWindow::FinishNormalStart() {
@@ -267,12 +269,13 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       return 0;
     case WM_DPICHANGED: {
       // Moved to a monitor of another DPI: the suggested size keeps the design size there, and
-      // the layout pass that follows converts every position again.
-      ApplyDpi(HIWORD(wParam));
-      health_.clear();
+      // the layout pass that follows converts every position again. The rest comes after it,
+      // since the category entries are placed within the pane's new size.
       const RECT& suggested = *reinterpret_cast<const RECT*>(lParam);
       SetWindowPos(Handle(), nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
                    suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+      ApplyDpi(HIWORD(wParam));
+      health_.clear();
       return 0;
     }
     case WM_COMMAND:

@@ -94,6 +94,7 @@ class MainWindow : public WindowBase, private CommandListOwner {
 
   // main_window_categories.cpp
   void SetUpCategoryPane();
+  void PlaceCategoryEntries();
   LRESULT OnCategoryNotify(const NMHDR& header);
   void SwitchCategory();
   void RefreshStatusBar();
