@@ -32,23 +32,35 @@ ActionPopup::ActionPopup(ItemHandler onItem)
 bool ActionPopup::CreateFor(HWND mainWindow) {
   if (Handle()) return true;
   if (!Create(kClassName, "", kStyle, kExStyle, nullptr, nullptr, mainWindow)) return false;
-  const UINT dpi = WindowDpi(mainWindow);
-  font_ = DesignFont(dpi);
-  for (int item = 0; item < 3; ++item) {
-    const HWND label = CreateWindowExA(
-        0, "STATIC", kLabels[item].text, WS_CHILD | WS_VISIBLE | SS_NOTIFY | SS_LEFTNOWORDWRAP | SS_CENTERIMAGE,
-        TwipsToPixels(kStripWidth, dpi), TwipsToPixels(kLabels[item].top, dpi), TwipsToPixels(1815, dpi),
-        TwipsToPixels(255, dpi), Handle(), reinterpret_cast<HMENU>(static_cast<INT_PTR>(kFirstLabelId + item)),
-        GetModuleHandleA(nullptr), nullptr);
-    SendMessageA(label, WM_SETFONT, reinterpret_cast<WPARAM>(font_.Get()), FALSE);
+  for (int item = 0; item < 3; ++item) {  // placed by LayOut
+    CreateWindowExA(0, "STATIC", kLabels[item].text,
+                    WS_CHILD | WS_VISIBLE | SS_NOTIFY | SS_LEFTNOWORDWRAP | SS_CENTERIMAGE, 0, 0, 0, 0, Handle(),
+                    reinterpret_cast<HMENU>(static_cast<INT_PTR>(kFirstLabelId + item)), GetModuleHandleA(nullptr),
+                    nullptr);
   }
   return true;
+}
+
+// The popup is made once but may open over a main window that has moved to a monitor of another
+// DPI since: the labels and their font follow the main window's DPI of the moment.
+void ActionPopup::LayOut(UINT dpi) {
+  if (dpi == dpi_) return;
+  dpi_ = dpi;
+  ScopedFont font = DesignFont(dpi);
+  for (int item = 0; item < 3; ++item) {
+    const HWND label = Label(static_cast<Item>(item));
+    SetWindowPos(label, nullptr, TwipsToPixels(kStripWidth, dpi), TwipsToPixels(kLabels[item].top, dpi),
+                 TwipsToPixels(1815, dpi), TwipsToPixels(255, dpi), SWP_NOZORDER | SWP_NOACTIVATE);
+    SendMessageA(label, WM_SETFONT, reinterpret_cast<WPARAM>(font.Get()), FALSE);
+  }
+  font_ = std::move(font);  // the old font goes once the labels no longer use it
 }
 
 void ActionPopup::Open(HWND mainWindow, POINT mouseInList, const std::string& name) {
   if (!CreateFor(mainWindow)) return;
   Hide();
   const UINT dpi = WindowDpi(mainWindow);
+  LayOut(dpi);
   RECT main{};
   GetWindowRect(mainWindow, &main);
   RECT frame{0, 0, TwipsToPixels(kClientWidth, dpi), TwipsToPixels(kClientHeight, dpi)};
@@ -88,7 +100,7 @@ void ActionPopup::OnKey(UINT key) {
 void ActionPopup::Paint() {
   PAINTSTRUCT paint;
   const HDC dc = BeginPaint(Handle(), &paint);
-  const UINT dpi = WindowDpi(Handle());
+  const UINT dpi = dpi_;  // the labels' DPI, so that the strip and the line fit them
   RECT client{};
   GetClientRect(Handle(), &client);
   // The strip on the left: the highlight colour with the program's icon at its top.
