@@ -27,7 +27,9 @@ ScopedFont DesignFont(UINT dpi);
 void SetControlFont(HWND dialog, std::initializer_list<int> controls, const ScopedFont& font);
 
 // Shows an icon of the resources on a picture control or a button, `size` pixels at 96 DPI and
-// scaled to the dialog's DPI. The icon is shared (LR_SHARED): the system frees it with the module.
-void SetPicture(HWND dialog, int control, int iconId, int size);
+// scaled to `dpi`. The control only borrows the icon: keep what is returned as long as it shows.
+// (Not loaded shared: the shared cache hands out the first size it loaded of an icon, whatever
+// size is asked for, and these sizes follow the DPI.)
+[[nodiscard]] ScopedIcon SetPicture(HWND dialog, int control, int iconId, int size, UINT dpi);
 
 }  // namespace quillet

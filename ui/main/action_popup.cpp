@@ -54,6 +54,10 @@ void ActionPopup::LayOut(UINT dpi) {
     SendMessageA(label, WM_SETFONT, reinterpret_cast<WPARAM>(font.Get()), FALSE);
   }
   font_ = std::move(font);  // the old font goes once the labels no longer use it
+  // Its own copy: the shared one would keep the size of the first loading at any DPI.
+  const int icon = SystemMetricAtDpi(SM_CXSMICON, dpi);
+  programIcon_.Reset(static_cast<HICON>(
+      LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_QUILLET), IMAGE_ICON, icon, icon, 0)));
 }
 
 void ActionPopup::Open(HWND mainWindow, POINT mouseInList, const std::string& name) {
@@ -107,9 +111,8 @@ void ActionPopup::Paint() {
   RECT strip{0, 0, TwipsToPixels(kStripWidth, dpi), client.bottom};
   FillRect(dc, &strip, GetSysColorBrush(COLOR_HIGHLIGHT));
   const int icon = SystemMetricAtDpi(SM_CXSMICON, dpi);
-  const auto programIcon = static_cast<HICON>(
-      LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_QUILLET), IMAGE_ICON, icon, icon, LR_SHARED));
-  DrawIconEx(dc, (strip.right - icon) / 2, (strip.right - icon) / 2, programIcon, icon, icon, 0, nullptr, DI_NORMAL);
+  DrawIconEx(dc, (strip.right - icon) / 2, (strip.right - icon) / 2, programIcon_.Get(), icon, icon, 0, nullptr,
+             DI_NORMAL);
   RECT rest{strip.right, 0, client.right, client.bottom};
   FillRect(dc, &rest, background_.Get());
   // The line under the heading.

@@ -45,6 +45,7 @@ class ActionPopup : public WindowBase {
   ItemHandler onItem_;
   UINT dpi_ = 0;  // what the labels, their font and the strip are laid out for
   ScopedFont font_;
+  ScopedIcon programIcon_;  // on the strip
   ScopedBrush background_;
   int highlighted_ = -1;
 };

@@ -146,10 +146,9 @@ void MainWindow::ApplyDpi(UINT dpi) {
     ImageList_AddIcon(categoryIcons_.Get(), picture.Get());
   }
   ListView_SetImageList(Control(kCategoryPaneId), categoryIcons_.Get(), LVSIL_NORMAL);
-  const int helpSize = TwipsToPixels(kMainControlPlaces[5].width, dpi);
-  const HICON help = static_cast<HICON>(
-      LoadImageA(instance, MAKEINTRESOURCEA(IDI_HELP_PICTURE), IMAGE_ICON, helpSize, helpSize, LR_SHARED));
-  SendMessageA(Control(kHelpPictureId), STM_SETICON, reinterpret_cast<WPARAM>(help), 0);
+  // As large as its place in the layout.
+  const int helpSize = TwipsToPixels(kMainControlPlaces[5].width, USER_DEFAULT_SCREEN_DPI);
+  helpPicture_ = SetPicture(Handle(), kHelpPictureId, IDI_HELP_PICTURE, helpSize, dpi);
 
   int edges[3];
   for (int i = 0; i < 3; ++i) edges[i] = TwipsToPixels(kStatusPanelWidth * (i + 1), dpi);

@@ -2,6 +2,7 @@
 
 #include "resources/resource_ids.h"
 #include "ui/common/dialog_styling.h"
+#include "ui/common/dpi.h"
 #include "ui/settings/about_ids.h"
 #include "ui/settings/addresses.h"
 #include "ui/settings/credits_box.h"
@@ -17,8 +18,9 @@ bool AboutBox::OnInit() {
   links_.Init(Handle(), {IDC_ABOUT_THANKS});
   nameFont_ = DerivedFont(Handle(), {.bold = true, .heightPercent = 150});
   SetControlFont(Handle(), {IDC_ABOUT_NAME}, nameFont_);
-  SetPicture(Handle(), IDC_ABOUT_PICTURE, IDI_QUILLET, 48);
-  SetPicture(Handle(), IDC_ABOUT_ARROW, IDI_THANKS_ARROW, 16);
+  const UINT dpi = WindowDpi(Handle());
+  picture_ = SetPicture(Handle(), IDC_ABOUT_PICTURE, IDI_QUILLET, 48, dpi);
+  arrow_ = SetPicture(Handle(), IDC_ABOUT_ARROW, IDI_THANKS_ARROW, 16, dpi);
   return true;
 }
 
