@@ -1,6 +1,7 @@
 #include "ui/settings/about_box.h"
 
 #include "resources/resource_ids.h"
+#include "resources/version.h"
 #include "ui/common/dialog_styling.h"
 #include "ui/common/dpi.h"
 #include "ui/settings/about_ids.h"
@@ -9,12 +10,18 @@
 
 namespace quillet {
 
+namespace {
+// Set by the code rather than in the template: not every resource compiler joins the two strings.
+constexpr const char* kNameAndVersion = "Quillet " QUILLET_VERSION_TEXT;
+}  // namespace
+
 AboutBox::AboutBox(ShellLauncher& shell)
     : DialogBase(IDD_ABOUT),
       shell_(shell),
-      links_(shell, {{IDC_ABOUT_MAIL, kQuilletMail, "Quillet 2.0"}, {IDC_ABOUT_HOME, kQuilletHomePage, ""}}) {}
+      links_(shell, {{IDC_ABOUT_MAIL, kQuilletMail, kNameAndVersion}, {IDC_ABOUT_HOME, kQuilletHomePage, ""}}) {}
 
 bool AboutBox::OnInit() {
+  SetItemText(IDC_ABOUT_NAME, kNameAndVersion);
   links_.Init(Handle(), {IDC_ABOUT_THANKS});
   nameFont_ = DerivedFont(Handle(), {.bold = true, .heightPercent = 150});
   SetControlFont(Handle(), {IDC_ABOUT_NAME}, nameFont_);
