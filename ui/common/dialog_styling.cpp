@@ -1,7 +1,5 @@
 #include "ui/common/dialog_styling.h"
 
-#include "ui/common/dpi.h"
-
 namespace quillet {
 
 ScopedFont DerivedFont(HWND dialog, const FontChange& change) {
@@ -14,23 +12,30 @@ ScopedFont DerivedFont(HWND dialog, const FontChange& change) {
   return ScopedFont(CreateFontIndirectA(&description));
 }
 
+ScopedFont DesignFont(UINT dpi) {
+  return ScopedFont(CreateFontA(-MulDiv(8, static_cast<int>(dpi), 72), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE,
+                                DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, CLEARTYPE_QUALITY,
+                                DEFAULT_PITCH | FF_SWISS, "Tahoma"));
+}
+
 void SetControlFont(HWND dialog, std::initializer_list<int> controls, const ScopedFont& font) {
   if (!font) return;
   for (int id : controls) SendDlgItemMessageA(dialog, id, WM_SETFONT, reinterpret_cast<WPARAM>(font.Get()), TRUE);
 }
 
-void SetPicture(HWND dialog, int control, int iconId, int size) {
-  const int pixels = MulDiv(size, static_cast<int>(WindowDpi(dialog)), USER_DEFAULT_SCREEN_DPI);
-  const HANDLE picture =
-      LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(iconId), IMAGE_ICON, pixels, pixels, LR_SHARED);
+ScopedIcon SetPicture(HWND dialog, int control, int iconId, int size, UINT dpi) {
+  const int pixels = MulDiv(size, static_cast<int>(dpi), USER_DEFAULT_SCREEN_DPI);
+  ScopedIcon picture(static_cast<HICON>(
+      LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(iconId), IMAGE_ICON, pixels, pixels, 0)));
   const HWND item = GetDlgItem(dialog, control);
   char className[16] = {};
   GetClassNameA(item, className, sizeof className);
   if (lstrcmpiA(className, "Button") == 0) {
-    SendMessageA(item, BM_SETIMAGE, IMAGE_ICON, reinterpret_cast<LPARAM>(picture));
+    SendMessageA(item, BM_SETIMAGE, IMAGE_ICON, reinterpret_cast<LPARAM>(picture.Get()));
   } else {
-    SendMessageA(item, STM_SETICON, reinterpret_cast<WPARAM>(picture), 0);
+    SendMessageA(item, STM_SETICON, reinterpret_cast<WPARAM>(picture.Get()), 0);
   }
+  return picture;
 }
 
 }  // namespace quillet

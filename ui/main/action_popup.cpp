@@ -1,6 +1,7 @@
 #include "ui/main/action_popup.h"
 
 #include "resources/resource_ids.h"
+#include "ui/common/dialog_styling.h"
 #include "ui/common/dpi.h"
 #include "ui/common/twips.h"
 
@@ -31,29 +32,43 @@ ActionPopup::ActionPopup(ItemHandler onItem)
 bool ActionPopup::CreateFor(HWND mainWindow) {
   if (Handle()) return true;
   if (!Create(kClassName, "", kStyle, kExStyle, nullptr, nullptr, mainWindow)) return false;
-  const UINT dpi = WindowDpi(mainWindow);
-  font_.Reset(CreateFontA(-MulDiv(8, static_cast<int>(dpi), 72), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE,
-                          DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, CLEARTYPE_QUALITY,
-                          DEFAULT_PITCH | FF_SWISS, "Tahoma"));
-  for (int item = 0; item < 3; ++item) {
-    const HWND label = CreateWindowExA(
-        0, "STATIC", kLabels[item].text, WS_CHILD | WS_VISIBLE | SS_NOTIFY | SS_LEFTNOWORDWRAP | SS_CENTERIMAGE,
-        TwipsToPixels(kStripWidth, dpi), TwipsToPixels(kLabels[item].top, dpi), TwipsToPixels(1815, dpi),
-        TwipsToPixels(255, dpi), Handle(), reinterpret_cast<HMENU>(static_cast<INT_PTR>(kFirstLabelId + item)),
-        GetModuleHandleA(nullptr), nullptr);
-    SendMessageA(label, WM_SETFONT, reinterpret_cast<WPARAM>(font_.Get()), FALSE);
+  for (int item = 0; item < 3; ++item) {  // placed by LayOut
+    CreateWindowExA(0, "STATIC", kLabels[item].text,
+                    WS_CHILD | WS_VISIBLE | SS_NOTIFY | SS_LEFTNOWORDWRAP | SS_CENTERIMAGE, 0, 0, 0, 0, Handle(),
+                    reinterpret_cast<HMENU>(static_cast<INT_PTR>(kFirstLabelId + item)), GetModuleHandleA(nullptr),
+                    nullptr);
   }
   return true;
+}
+
+// The popup is made once but may open over a main window that has moved to a monitor of another
+// DPI since: the labels and their font follow the main window's DPI of the moment.
+void ActionPopup::LayOut(UINT dpi) {
+  if (dpi == dpi_) return;
+  dpi_ = dpi;
+  ScopedFont font = DesignFont(dpi);
+  for (int item = 0; item < 3; ++item) {
+    const HWND label = Label(static_cast<Item>(item));
+    SetWindowPos(label, nullptr, TwipsToPixels(kStripWidth, dpi), TwipsToPixels(kLabels[item].top, dpi),
+                 TwipsToPixels(1815, dpi), TwipsToPixels(255, dpi), SWP_NOZORDER | SWP_NOACTIVATE);
+    SendMessageA(label, WM_SETFONT, reinterpret_cast<WPARAM>(font.Get()), FALSE);
+  }
+  font_ = std::move(font);  // the old font goes once the labels no longer use it
+  // Its own copy: the shared one would keep the size of the first loading at any DPI.
+  const int icon = SystemMetricAtDpi(SM_CXSMICON, dpi);
+  programIcon_.Reset(static_cast<HICON>(
+      LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_QUILLET), IMAGE_ICON, icon, icon, 0)));
 }
 
 void ActionPopup::Open(HWND mainWindow, POINT mouseInList, const std::string& name) {
   if (!CreateFor(mainWindow)) return;
   Hide();
   const UINT dpi = WindowDpi(mainWindow);
+  LayOut(dpi);
   RECT main{};
   GetWindowRect(mainWindow, &main);
   RECT frame{0, 0, TwipsToPixels(kClientWidth, dpi), TwipsToPixels(kClientHeight, dpi)};
-  AdjustWindowRectEx(&frame, kStyle, FALSE, kExStyle);
+  AdjustRectForDpi(frame, kStyle, false, kExStyle, dpi);
   const int left = main.left + mouseInList.x + TwipsToPixels(1600, dpi);
   const int top = main.top + mouseInList.y + TwipsToPixels(650, dpi);
   SetWindowTextA(Label(kHeading), ("  " + name).c_str());
@@ -89,16 +104,15 @@ void ActionPopup::OnKey(UINT key) {
 void ActionPopup::Paint() {
   PAINTSTRUCT paint;
   const HDC dc = BeginPaint(Handle(), &paint);
-  const UINT dpi = WindowDpi(Handle());
+  const UINT dpi = dpi_;  // the labels' DPI, so that the strip and the line fit them
   RECT client{};
   GetClientRect(Handle(), &client);
   // The strip on the left: the highlight colour with the program's icon at its top.
   RECT strip{0, 0, TwipsToPixels(kStripWidth, dpi), client.bottom};
   FillRect(dc, &strip, GetSysColorBrush(COLOR_HIGHLIGHT));
   const int icon = SystemMetricAtDpi(SM_CXSMICON, dpi);
-  const auto programIcon = static_cast<HICON>(
-      LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_QUILLET), IMAGE_ICON, icon, icon, LR_SHARED));
-  DrawIconEx(dc, (strip.right - icon) / 2, (strip.right - icon) / 2, programIcon, icon, icon, 0, nullptr, DI_NORMAL);
+  DrawIconEx(dc, (strip.right - icon) / 2, (strip.right - icon) / 2, programIcon_.Get(), icon, icon, 0, nullptr,
+             DI_NORMAL);
   RECT rest{strip.right, 0, client.right, client.bottom};
   FillRect(dc, &rest, background_.Get());
   // The line under the heading.

@@ -37,12 +37,15 @@ class ActionPopup : public WindowBase {
  private:
   static constexpr int kFirstLabelId = 10;
   bool CreateFor(HWND mainWindow);
+  void LayOut(UINT dpi);
   void Highlight(int item);
   void OnKey(UINT key);
   void Paint();
 
   ItemHandler onItem_;
+  UINT dpi_ = 0;  // what the labels, their font and the strip are laid out for
   ScopedFont font_;
+  ScopedIcon programIcon_;  // on the strip
   ScopedBrush background_;
   int highlighted_ = -1;
 };

@@ -9,6 +9,7 @@
 #include "store/app_paths_store.h"
 #include "store/definition_store.h"
 #include "store/shadowing.h"
+#include "ui/common/dialog_styling.h"
 #include "ui/common/dpi.h"
 #include "ui/common/twips.h"
 #include "ui/main/main_menu.h"
@@ -123,12 +124,10 @@ void MainWindow::CreateControls() {
   ApplyDpi(WindowDpi(Handle()));
 }
 
-// What depends on the DPI besides positions: the font, the pictures and the status panels.
+// What depends on the DPI besides the layout pass's positions: the font, the pictures, the status
+// panels and the category entries (their icons and text change size).
 void MainWindow::ApplyDpi(UINT dpi) {
-  // The window is designed in Tahoma 8 pt.
-  font_.Reset(CreateFontA(-MulDiv(8, static_cast<int>(dpi), 72), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE,
-                          DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, CLEARTYPE_QUALITY,
-                          DEFAULT_PITCH | FF_SWISS, "Tahoma"));
+  font_ = DesignFont(dpi);
   const HFONT font = font_ ? font_.Get() : static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
   for (const ControlKind& kind : kControls) SendMessageA(Control(kind.id), WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
 
@@ -147,14 +146,14 @@ void MainWindow::ApplyDpi(UINT dpi) {
     ImageList_AddIcon(categoryIcons_.Get(), picture.Get());
   }
   ListView_SetImageList(Control(kCategoryPaneId), categoryIcons_.Get(), LVSIL_NORMAL);
-  const int helpSize = TwipsToPixels(kMainControlPlaces[5].width, dpi);
-  const HICON help = static_cast<HICON>(
-      LoadImageA(instance, MAKEINTRESOURCEA(IDI_HELP_PICTURE), IMAGE_ICON, helpSize, helpSize, LR_SHARED));
-  SendMessageA(Control(kHelpPictureId), STM_SETICON, reinterpret_cast<WPARAM>(help), 0);
+  // As large as its place in the layout.
+  const int helpSize = TwipsToPixels(kMainControlPlaces[5].width, USER_DEFAULT_SCREEN_DPI);
+  helpPicture_ = SetPicture(Handle(), kHelpPictureId, IDI_HELP_PICTURE, helpSize, dpi);
 
   int edges[3];
   for (int i = 0; i < 3; ++i) edges[i] = TwipsToPixels(kStatusPanelWidth * (i + 1), dpi);
   SendMessageA(Control(kStatusBarId), SB_SETPARTS, 3, reinterpret_cast<LPARAM>(edges));
+  PlaceCategoryEntries();
 }
 
 void MainWindow::FinishNormalStart() {
@@ -269,12 +268,13 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       return 0;
     case WM_DPICHANGED: {
       // Moved to a monitor of another DPI: the suggested size keeps the design size there, and
-      // the layout pass that follows converts every position again.
-      ApplyDpi(HIWORD(wParam));
-      health_.clear();
+      // the layout pass that follows converts every position again. The rest comes after it,
+      // since the category entries are placed within the pane's new size.
       const RECT& suggested = *reinterpret_cast<const RECT*>(lParam);
       SetWindowPos(Handle(), nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
                    suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+      ApplyDpi(HIWORD(wParam));
+      health_.clear();
       return 0;
     }
     case WM_COMMAND:

@@ -94,6 +94,7 @@ class MainWindow : public WindowBase, private CommandListOwner {
 
   // main_window_categories.cpp
   void SetUpCategoryPane();
+  void PlaceCategoryEntries();
   LRESULT OnCategoryNotify(const NMHDR& header);
   void SwitchCategory();
   void RefreshStatusBar();
@@ -118,6 +119,7 @@ class MainWindow : public WindowBase, private CommandListOwner {
   Category category_ = Category::User;
   std::unique_ptr<CommandIcons> commandIcons_;  // imglstMain
   ScopedImageList categoryIcons_;               // imglstMenu
+  ScopedIcon helpPicture_;
   ScopedAccelerators shortcuts_;
   ScopedFont font_;
   std::array<bool, 3> panelEnabled_{true, true, true};  // count and type are greyed for "System"

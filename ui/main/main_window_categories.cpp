@@ -16,40 +16,52 @@ namespace {
 // The tags of the category entries, kept as their item data.
 constexpr LPARAM kUserTag = 1;
 constexpr LPARAM kSystemTag = 2;
+
+struct CategoryEntry {
+  const char* text;
+  LPARAM tag;
+  double divisor;  // of the entry's width, for its distance left of the pane's middle
+};
+constexpr CategoryEntry kCategoryEntries[] = {{"My Commands", kUserTag, 4}, {"System", kSystemTag, 2.7}};
 }  // namespace
 
 void MainWindow::SetUpCategoryPane() {
   const HWND pane = Control(kCategoryPaneId);
-  const UINT dpi = WindowDpi(Handle());
-  RECT paneRect{};
-  GetClientRect(pane, &paneRect);
-  ListView_SetColumnWidth(pane, 0, paneRect.right);
-  struct Entry {
-    const char* text;
-    LPARAM tag;
-    double divisor;  // of the entry's width, for its distance left of the pane's middle
-  };
-  const Entry entries[] = {{"My Commands", kUserTag, 4}, {"System", kSystemTag, 2.7}};
   for (int index = 0; index < 2; ++index) {
     LVITEMA item{};
     item.mask = LVIF_TEXT | LVIF_IMAGE | LVIF_PARAM;
     item.iItem = index;
     item.iImage = index;
-    item.pszText = const_cast<char*>(entries[index].text);
-    item.lParam = entries[index].tag;
+    item.pszText = const_cast<char*>(kCategoryEntries[index].text);
+    item.lParam = kCategoryEntries[index].tag;
     ListView_InsertItem(pane, &item);
   }
+  PlaceCategoryEntries();
+  ListView_SetItemState(pane, 0, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
+  SetStatus(2, "My Commands");
+}
+
+// The pane does not place the entries again by itself when their icons, font or the pane's size
+// change with the DPI: they would stay where the old sizes put them, off the middle and on top of
+// each other.
+void MainWindow::PlaceCategoryEntries() {
+  const HWND pane = Control(kCategoryPaneId);
+  if (ListView_GetItemCount(pane) == 0) return;  // not set up yet
+  const UINT dpi = WindowDpi(Handle());
+  RECT paneRect{};
+  GetClientRect(pane, &paneRect);
+  ListView_SetColumnWidth(pane, 0, paneRect.right);
+  // From the places the pane itself gives them at the present icon size, not from the last ones.
+  ListView_Arrange(pane, LVA_ALIGNTOP);
   const double half = PixelsToTwips(paneRect.right, dpi) / 2;
   for (int index = 0; index < 2; ++index) {
     RECT bounds{};
     ListView_GetItemRect(pane, index, &bounds, LVIR_BOUNDS);
     POINT position{};
     ListView_GetItemPosition(pane, index, &position);
-    const double left = half - PixelsToTwips(bounds.right - bounds.left, dpi) / entries[index].divisor;
+    const double left = half - PixelsToTwips(bounds.right - bounds.left, dpi) / kCategoryEntries[index].divisor;
     ListView_SetItemPosition(pane, index, TwipsToPixels(left, dpi), position.y + TwipsToPixels(200, dpi));
   }
-  ListView_SetItemState(pane, 0, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
-  SetStatus(2, "My Commands");
 }
 
 LRESULT MainWindow::OnCategoryNotify(const NMHDR& header) {

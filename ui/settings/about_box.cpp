@@ -1,24 +1,33 @@
 #include "ui/settings/about_box.h"
 
 #include "resources/resource_ids.h"
+#include "resources/version.h"
 #include "ui/common/dialog_styling.h"
+#include "ui/common/dpi.h"
 #include "ui/settings/about_ids.h"
 #include "ui/settings/addresses.h"
 #include "ui/settings/credits_box.h"
 
 namespace quillet {
 
+namespace {
+// Set by the code rather than in the template: not every resource compiler joins the two strings.
+constexpr const char* kNameAndVersion = "Quillet " QUILLET_VERSION_TEXT;
+}  // namespace
+
 AboutBox::AboutBox(ShellLauncher& shell)
     : DialogBase(IDD_ABOUT),
       shell_(shell),
-      links_(shell, {{IDC_ABOUT_MAIL, kQuilletMail, "Quillet 2.0"}, {IDC_ABOUT_HOME, kQuilletHomePage, ""}}) {}
+      links_(shell, {{IDC_ABOUT_MAIL, kQuilletMail, kNameAndVersion}, {IDC_ABOUT_HOME, kQuilletHomePage, ""}}) {}
 
 bool AboutBox::OnInit() {
+  SetItemText(IDC_ABOUT_NAME, kNameAndVersion);
   links_.Init(Handle(), {IDC_ABOUT_THANKS});
   nameFont_ = DerivedFont(Handle(), {.bold = true, .heightPercent = 150});
   SetControlFont(Handle(), {IDC_ABOUT_NAME}, nameFont_);
-  SetPicture(Handle(), IDC_ABOUT_PICTURE, IDI_QUILLET, 48);
-  SetPicture(Handle(), IDC_ABOUT_ARROW, IDI_THANKS_ARROW, 16);
+  const UINT dpi = WindowDpi(Handle());
+  picture_ = SetPicture(Handle(), IDC_ABOUT_PICTURE, IDI_QUILLET, 48, dpi);
+  arrow_ = SetPicture(Handle(), IDC_ABOUT_ARROW, IDI_THANKS_ARROW, 16, dpi);
   return true;
 }
 

@@ -22,6 +22,8 @@ class AboutBox : public DialogBase {
   ShellLauncher& shell_;
   LinkLabels links_;
   ScopedFont nameFont_;
+  ScopedIcon picture_;
+  ScopedIcon arrow_;
 };
 
 // Shows the About box modally over `owner`.

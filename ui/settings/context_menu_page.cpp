@@ -3,6 +3,7 @@
 #include "resources/resource_ids.h"
 #include "store/shell_functions.h"
 #include "ui/common/dialog_styling.h"
+#include "ui/common/dpi.h"
 #include "ui/settings/settings_ids.h"
 
 namespace quillet {
@@ -28,13 +29,12 @@ bool ContextMenuPage::OnInit() {
   SetItemText(IDC_CONTEXT_TEXT, kExplanation);
   headingFont_ = DerivedFont(Handle(), {.bold = true});
   SetControlFont(Handle(), {IDC_CONTEXT_HEADING}, headingFont_);
-  SetPicture(Handle(), IDC_CONTEXT_HELP_PICTURE, IDI_HELP_PICTURE, 32);
-  SetPicture(Handle(), IDC_CONTEXT_HELP, IDI_HELP_PICTURE, 16);
+  const UINT dpi = WindowDpi(Handle());
+  helpPicture_ = SetPicture(Handle(), IDC_CONTEXT_HELP_PICTURE, IDI_HELP_PICTURE, 32, dpi);
+  helpButtonPicture_ = SetPicture(Handle(), IDC_CONTEXT_HELP, IDI_HELP_PICTURE, 16, dpi);
   // On a themed tab strip the page takes the strip's background, as the pages of Windows' own
   // property sheets do. Without themes (or uxtheme) the dialog colour is right as it is.
-  using TextureFunction = HRESULT WINAPI(HWND, DWORD);
-  static const auto texture = reinterpret_cast<TextureFunction*>(
-      reinterpret_cast<void*>(SystemFunction("uxtheme.dll", "EnableThemeDialogTexture")));
+  static const auto texture = SystemFunction<HRESULT WINAPI(HWND, DWORD)>("uxtheme.dll", "EnableThemeDialogTexture");
   if (texture) texture(Handle(), kTabTexture);
   return false;  // the settings dialog places the focus
 }

@@ -31,6 +31,8 @@ class ContextMenuPage : public DialogBase {
   Prompt& prompt_;
   ShellLauncher& shell_;
   ScopedFont headingFont_;
+  ScopedIcon helpPicture_;
+  ScopedIcon helpButtonPicture_;
 };
 
 }  // namespace quillet

@@ -1,5 +1,6 @@
 #include "ui/settings/credits_box.h"
 
+#include "resources/version.h"
 #include "ui/common/dialog_styling.h"
 #include "ui/settings/about_ids.h"
 #include "ui/settings/addresses.h"
@@ -13,6 +14,7 @@ CreditsBox::CreditsBox(ShellLauncher& shell)
                      {IDC_CREDITS_ICONS_MAIL, kTangoMail, ""}}) {}
 
 bool CreditsBox::OnInit() {
+  SetItemText(IDC_CREDITS_PARTS_VERSION, "Version " QUILLET_VERSION_TEXT);  // in code, as the About box's name is
   links_.Init(Handle());
   headingFont_ = DerivedFont(Handle(), {.bold = true});
   SetControlFont(Handle(), {IDC_CREDITS_PARTS_HEADING, IDC_CREDITS_ICONS_HEADING}, headingFont_);

@@ -249,6 +249,15 @@ TEST_F(MainWindowTest, ColumnsFollowTheWidthAndSmallSizesAreRefused) {
   EXPECT_EQ(std::pair(outer.right - outer.left, outer.bottom - outer.top), std::pair(900L, 600L));  // as before the drag
 }
 
+TEST_F(MainWindowTest, CategoryEntriesArePlacedAgainForANewDpi) {
+  RECT frame{}, user{}, system{};
+  GetWindowRect(window.Handle(), &frame);
+  SendMessageA(window.Handle(), WM_DPICHANGED, MAKEWPARAM(192, 192), reinterpret_cast<LPARAM>(&frame));
+  ListView_GetItemRect(Control(kCategoryPaneId), 0, &user, LVIR_BOUNDS);
+  ListView_GetItemRect(Control(kCategoryPaneId), 1, &system, LVIR_BOUNDS);
+  EXPECT_GE(system.top, user.bottom);  // below the larger "My Commands", not over it
+}
+
 // Opens its window itself, on commands of its own.
 struct MainWindowOther : MainWindowTest {
   void SetUp() override {}
