@@ -9,15 +9,11 @@
 
 namespace quillet {
 
-namespace {
-constexpr std::size_t kScriptsAtOnce = 2;
-}  // namespace
-
 RepairResult RepairCommands(const StoreContext& store) {
   UserCommandList commands;
   LoadDefinitionFiles(store, commands);
   RepairResult result;
-  LauncherQueue launchers(store, kScriptsAtOnce);
+  LauncherQueue launchers(store);
   std::vector<std::string> saved;
   for (const UserCommandRow& command : commands) {
     // A file whose line 2 names another command would make the repair write that command's entry.
@@ -36,7 +32,7 @@ RepairResult RepairCommands(const StoreContext& store) {
       continue;
     }
     saved.push_back(command.fileName);
-    launchers.Add(command.fileName, std::move(outcome.script));
+    launchers.Add(command.fileName, outcome);
   }
   const std::vector<std::string> missing = launchers.Finish();
   for (const std::string& name : saved) {

@@ -224,8 +224,8 @@ class Save {
     }
     // Not made by the program, but reset before every launcher shortcut is made.
     SetFileAttributesA(Generated(".vbs").c_str(), FILE_ATTRIBUTE_NORMAL);
-    WriteResult written = store_.writer.WriteLauncher(
-        store_, name_, {command_.target, command_.parameters, WorkingFolder(), command_.windowMode});
+    outcome_.launcher = {command_.target, command_.parameters, WorkingFolder(), command_.windowMode};
+    WriteResult written = store_.writer.WriteLauncher(store_, name_, outcome_.launcher);
     script_ = std::move(written.script);
     return written.Written() || Fail(FailureOf(written.status));
   }
@@ -255,16 +255,20 @@ class Save {
     DeleteFileA(definition_.c_str());
     const std::string marker = Generated(".tmp");
     DeleteFileA(marker.c_str());
-    WriteResult written = store_.writer.CompleteImport(store_, name_, internet_, fields_);
-    if (!written.Written()) return Fail(written.status == WriteStatus::Failed ? SaveFailure::DefinitionFailed
-                                                                               : FailureOf(written.status));
-    if (written.status == WriteStatus::Started) {
+    // Under Wine about one script host in a hundred ends at once, without running its script:
+    // one that ends without its marker gets a second start.
+    for (int attempt = 0;; ++attempt) {
+      WriteResult written = store_.writer.CompleteImport(store_, name_, internet_, fields_);
+      if (!written.Written()) return Fail(written.status == WriteStatus::Failed ? SaveFailure::DefinitionFailed
+                                                                                 : FailureOf(written.status));
+      if (written.status == WriteStatus::Done) break;
       if (!store_.waitForScript(written.script.Get(), marker, kScriptWaitMs)) {
         // A script past its time must not write a command after it was given up.
         if (written.script && TerminateProcess(written.script.Get(), 1)) WaitForSingleObject(written.script.Get(), 1000);
         return Fail(SaveFailure::ScriptTimedOut);
       }
-      if (!Exists(marker)) return Fail(SaveFailure::ScriptFailed);
+      if (Exists(marker)) break;
+      if (attempt == 1) return Fail(SaveFailure::ScriptFailed);
     }
     DeleteMarker(marker);
     DeleteFileA(Generated(".url").c_str());

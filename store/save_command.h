@@ -15,6 +15,7 @@
 #include "store/command_name.h"
 #include "store/command_record.h"
 #include "store/command_table.h"
+#include "store/command_writer.h"
 #include "store/scoped_handles.h"
 #include "store/store_context.h"
 #include "store/target_path.h"
@@ -72,8 +73,10 @@ struct SaveOutcome {
   NameRefusal nameRefusal = NameRefusal::None;
   LauncherRefusal launcherRefusal = LauncherRefusal::None;
   // Saved while cshortcut.vbs still writes the launcher shortcut: its process, when the shell
-  // gave one. Those who need the shortcut (the restore, the repair) wait for it.
+  // gave one, and what it was asked for. Those who need the shortcut (the restore, the repair)
+  // wait for it (launcher_queue.h).
   ScopedProcess script;
+  LauncherRequest launcher;
 
   bool Saved() const { return failure == SaveFailure::None; }
 };

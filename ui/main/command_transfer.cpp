@@ -20,8 +20,6 @@ constexpr const char* kFilter = "Command lists (*.txt)|*.txt|All Files (*.*)|*.*
 constexpr unsigned kSaveFlags = OFN_OVERWRITEPROMPT | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY;
 constexpr unsigned kOpenFlags = OFN_FILEMUSTEXIST | OFN_HIDEREADONLY;
 constexpr std::size_t kLargestList = 64u << 20;
-// Two scripts write launcher shortcuts at a time, rather than hundreds at once.
-constexpr std::size_t kScriptsAtOnce = 2;
 
 std::string Commands(std::size_t count) {
   return count == 1 ? "1 command" : std::to_string(count) + " commands";
@@ -73,7 +71,7 @@ void RestoreCommands(const StoreContext& store, Prompt& prompt, CommandListOwner
     return;
   }
   const auto& commands = std::get<std::vector<CommandRecord>>(parsed);
-  LauncherQueue launchers(store, kScriptsAtOnce);
+  LauncherQueue launchers(store);
   std::vector<std::string> saved, failed;
   for (std::size_t i = 0; i < commands.size(); ++i) {
     const CommandRecord& command = commands[i];
@@ -92,7 +90,7 @@ void RestoreCommands(const StoreContext& store, Prompt& prompt, CommandListOwner
       break;
     }
     saved.push_back(command.name);
-    launchers.Add(command.name, std::move(outcome.script));
+    launchers.Add(command.name, outcome);
     list.UserCommandsSaved();
   }
   // A command whose launcher shortcut never came cannot start: it is not kept.
