@@ -1,48 +1,23 @@
 #include "store/app_paths_store.h"
 
-#include <algorithm>
 #include <array>
+#include <unordered_set>
 
 #include "store/command_name.h"
+#include "store/command_writer.h"
+#include "store/registry_values.h"
 #include "store/scoped_handles.h"
 #include "store/store_paths.h"
+#include "store/target_path.h"
 #include "store/text.h"
 
 namespace quillet {
 
 namespace {
 
-constexpr const char* kRegistryErrorMessage = "Error creating registry key!";
-constexpr const char* kListErrorMessage = "Couldn\xB4t recieve the list of system commands!";
-constexpr REGSAM kWriteAccess = KEY_WRITE;
 constexpr REGSAM kEnumerateAccess = KEY_ENUMERATE_SUB_KEYS;
 constexpr REGSAM kReadAccess = KEY_READ;
 constexpr DWORD kNameBufferLength = 255;
-
-// Creates or opens a subkey of HKLM for writing; an existing subkey keeps its other values.
-ScopedRegistryKey CreateWritableSubkey(const std::string& subkey) {
-  SECURITY_ATTRIBUTES security{sizeof(SECURITY_ATTRIBUTES), nullptr, TRUE};
-  char emptyClass[] = "";
-  HKEY key = nullptr;
-  DWORD disposition = 0;
-  if (RegCreateKeyExA(HKEY_LOCAL_MACHINE, subkey.c_str(), 0, emptyClass, 0, kWriteAccess, &security,
-                      &key, &disposition) != ERROR_SUCCESS) {
-    return {};
-  }
-  return ScopedRegistryKey(key);
-}
-
-ScopedRegistryKey OpenSubkey(const std::string& subkey, REGSAM access) {
-  HKEY key = nullptr;
-  if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, subkey.c_str(), 0, access, &key) != ERROR_SUCCESS) return {};
-  return ScopedRegistryKey(key);
-}
-
-// A REG_SZ value whose data length counts the terminating NUL.
-bool SetText(HKEY key, const char* valueName, const std::string& text) {
-  return RegSetValueExA(key, valueName, 0, REG_SZ, reinterpret_cast<const BYTE*>(text.c_str()),
-                        static_cast<DWORD>(text.size() + 1)) == ERROR_SUCCESS;
-}
 
 // A file that a plain search sees: not hidden, not a system file, not a folder.
 bool IsNormalFile(const std::string& path) {
@@ -56,74 +31,20 @@ void DeleteIfNormalFile(const std::string& path) {
   if (IsNormalFile(path)) DeleteFileA(path.c_str());
 }
 
-}  // namespace
+bool Exists(const std::string& path) { return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
 
-bool WriteAppPathsKey(const StoreContext& store, const std::string& name) {
-  const ScopedRegistryKey key = CreateWritableSubkey(AppPathsSubkey(name));
-  if (!key) return false;
-  const bool target = SetText(key.Get(), nullptr, GeneratedFilePath(store.programFolder, name, ".lnk"));
-  return SetText(key.Get(), "Path", CmdsFolder(store.programFolder)) && target;
-}
-
-void CreateAppPathsKey(const StoreContext& store, const std::string& name) {
-  if (!WriteAppPathsKey(store, name)) store.notifier.Message(kRegistryErrorMessage, kAppTitle, kOkOnly | kIconCritical);
-}
-
-bool HasAppPathsEntry(const std::string& name) {
-  return !name.empty() && OpenSubkey(AppPathsSubkey(name), kReadAccess).Valid();
-}
-
-void DeleteAppPathsKey(const std::string& name) { RegDeleteKeyA(HKEY_LOCAL_MACHINE, AppPathsSubkey(name).c_str()); }
-
-void DeleteCommand(const StoreContext& store, const std::string& name) {
-  DeleteAppPathsKey(name);
-  if (!IsSafeCommandName(name)) return;
-  DeleteIfNormalFile(GeneratedFilePath(store.programFolder, name, ".lnk"));
-  DeleteIfNormalFile(GeneratedFilePath(store.programFolder, name, ".cfg"));
-}
-
-StoredCommand FindStoredCommand(const StoreContext& store, const std::string& name) {
-  StoredCommand found;
-  found.appPathsEntry = HasAppPathsEntry(name);
-  if (!IsSafeCommandName(name)) return found;
-  found.definitionFile = IsNormalFile(GeneratedFilePath(store.programFolder, name, ".cfg"));
-  found.launcherShortcut = IsNormalFile(GeneratedFilePath(store.programFolder, name, ".lnk"));
-  return found;
-}
-
-void WriteBuiltInVerbs(const StoreContext& store) {
-  const std::string& p = store.programFolder;
-  const std::array<std::pair<const char*, std::string>, 4> verbs{{
-      {"create", p + "\\quillet.exe"},
-      {"remove", p + "\\quillet.exe"},
-      {"clear", p + "\\clear.vbs"},
-      {"quillet", p + "\\quillet.exe"},
-  }};
-  for (const auto& [verb, target] : verbs) {
-    const ScopedRegistryKey key = CreateWritableSubkey(AppPathsSubkey(verb));
-    if (!key) {
-      store.notifier.Message(kRegistryErrorMessage, kAppTitle, kOkOnly | kIconCritical);
-      return;
-    }
-    SetText(key.Get(), nullptr, target);
-    SetText(key.Get(), "Path", p);
-  }
-}
-
-void ListSystemCommands(const StoreContext& store, const UserCommandList& userCommands,
-                        SystemCommandList& systemCommands) {
-  const ScopedRegistryKey appPaths = OpenSubkey(kAppPathsKey, kEnumerateAccess);
-  if (!appPaths) {
-    store.notifier.Message(kListErrorMessage, kAppTitle, kOkOnly | kIconInformation);
-    return;
-  }
+// Appends the rows of one scope's App Paths key; false when it cannot be read.
+bool ListScope(const StoreContext& store, StoreScope scope, const std::unordered_set<std::string>& ownNames,
+               SystemCommandList& systemCommands) {
+  const ScopedRegistryKey appPaths = OpenSubkey(store.roots.Of(scope), kAppPathsKey, kEnumerateAccess);
+  if (!appPaths) return false;
   std::array<char, kNameBufferLength> name{};
   std::array<char, kNameBufferLength> keyClass{};
   for (DWORD index = 0;; ++index) {
     DWORD nameLength = kNameBufferLength;
     DWORD classLength = kNameBufferLength;
-    if (RegEnumKeyExA(appPaths.Get(), index, name.data(), &nameLength, nullptr, keyClass.data(),
-                      &classLength, nullptr) != ERROR_SUCCESS) {
+    if (RegEnumKeyExA(appPaths.Get(), index, name.data(), &nameLength, nullptr, keyClass.data(), &classLength,
+                      nullptr) != ERROR_SUCCESS) {
       break;
     }
     // The display name drops the last four characters (".exe"). A subkey with fewer than five
@@ -131,33 +52,104 @@ void ListSystemCommands(const StoreContext& store, const UserCommandList& userCo
     // delete a different subkey.
     if (nameLength <= 4) continue;
     std::string displayName(name.data(), nameLength - 4);
-    const std::string trimmed = TrimSpaces(displayName);
-    const bool isUserCommand =
-        std::any_of(userCommands.begin(), userCommands.end(),
-                    [&](const UserCommandRow& row) { return TrimSpaces(row.name) == trimmed; });
-    if (!isUserCommand) systemCommands.push_back({std::move(displayName), {}});
+    if (scope == store.scope && ownNames.count(TrimSpaces(displayName)) > 0) continue;
+    systemCommands.push_back({std::move(displayName), {}, scope});
+  }
+  return true;
+}
+
+}  // namespace
+
+bool CreateAppPathsKey(const StoreContext& store, const std::string& name) {
+  const ScopedRegistryKey key = CreateWritableSubkey(store.Root(), AppPathsSubkey(name));
+  if (!key) return false;
+  const bool target = SetText(key.Get(), nullptr, GeneratedFilePath(store.programFolder, name, ".lnk"));
+  return SetText(key.Get(), "Path", CmdsFolder(store.programFolder)) && target;
+}
+
+EntryOwner OwnerOfEntry(const StoreContext& store, const std::string& name) {
+  if (name.empty()) return EntryOwner::None;
+  const ScopedRegistryKey key = OpenSubkey(store.Root(), AppPathsSubkey(name), kReadAccess);
+  if (!key) return EntryOwner::None;
+  const std::string target = ReadText(key.Get(), nullptr).value_or("");
+  if (SameNameIgnoringCase(target, GeneratedFilePath(store.programFolder, name, ".lnk"))) return EntryOwner::ThisCopy;
+  const std::string launcherName = "\\Cmds\\run_" + name + ".lnk";
+  const bool quilletLauncher = EndsWithIgnoringCase(target, launcherName) && target.size() > launcherName.size();
+  return quilletLauncher && !Exists(target) ? EntryOwner::Orphaned : EntryOwner::Other;
+}
+
+DeleteResult DeleteAppPathsKey(HKEY root, const std::string& name) {
+  switch (RegDeleteKeyA(root, AppPathsSubkey(name).c_str())) {
+    case ERROR_SUCCESS:
+      return DeleteResult::Deleted;
+    case ERROR_FILE_NOT_FOUND:
+      return DeleteResult::Missing;
+    default:
+      return DeleteResult::Denied;
   }
 }
 
-void ReadSystemCommandTargets(SystemCommandList& systemCommands) {
+void DeleteCommand(const StoreContext& store, const std::string& fileName) {
+  if (!IsSafeCommandName(fileName)) return;
+  if (OwnerOfEntry(store, fileName) == EntryOwner::ThisCopy) DeleteAppPathsKey(store.Root(), fileName);
+  DeleteIfNormalFile(GeneratedFilePath(store.programFolder, fileName, ".lnk"));
+  DeleteIfNormalFile(GeneratedFilePath(store.programFolder, fileName, ".cfg"));
+}
+
+StoredCommand FindStoredCommand(const StoreContext& store, const std::string& name) {
+  StoredCommand found;
+  found.entry = OwnerOfEntry(store, name);
+  if (!IsSafeCommandName(name)) return found;
+  found.definitionFile = IsNormalFile(GeneratedFilePath(store.programFolder, name, ".cfg"));
+  found.launcherShortcut = IsNormalFile(GeneratedFilePath(store.programFolder, name, ".lnk"));
+  return found;
+}
+
+bool WriteBuiltInVerbs(const StoreContext& store) {
+  const std::string& p = store.programFolder;
+  const std::array<std::pair<const char*, std::string>, 4> verbs{{
+      {"create", p + "\\quillet.exe"},
+      {"remove", p + "\\quillet.exe"},
+      {"clear", store.writer.PrepareClearWord(store)},
+      {"quillet", p + "\\quillet.exe"},
+  }};
+  for (const auto& [verb, target] : verbs) {
+    const ScopedRegistryKey key = CreateWritableSubkey(store.Root(), AppPathsSubkey(verb));
+    if (!key) return false;
+    SetText(key.Get(), nullptr, target);
+    SetText(key.Get(), "Path", p);
+  }
+  return true;
+}
+
+bool ListSystemCommands(const StoreContext& store, const UserCommandList& userCommands,
+                        SystemCommandList& systemCommands) {
+  std::unordered_set<std::string> ownNames;
+  for (const UserCommandRow& row : userCommands) ownNames.insert(TrimSpaces(row.name));
+  ListScope(store, StoreScope::PerUser, ownNames, systemCommands);  // a user may have no key of his own yet
+  return ListScope(store, StoreScope::MachineWide, ownNames, systemCommands);
+}
+
+void ReadSystemCommandTargets(const StoreContext& store, SystemCommandList& systemCommands) {
   for (SystemCommandRow& row : systemCommands) {
-    const ScopedRegistryKey key = OpenSubkey(AppPathsSubkey(row.name), kReadAccess);
+    const ScopedRegistryKey key = OpenSubkey(store.roots.Of(row.scope), AppPathsSubkey(row.name), kReadAccess);
     if (!key) continue;
     std::array<char, kNameBufferLength> value{};
     DWORD length = kNameBufferLength;
-    if (RegQueryValueExA(key.Get(), nullptr, nullptr, nullptr, reinterpret_cast<BYTE*>(value.data()),
-                         &length) == ERROR_SUCCESS &&
+    if (RegQueryValueExA(key.Get(), nullptr, nullptr, nullptr, reinterpret_cast<BYTE*>(value.data()), &length) ==
+            ERROR_SUCCESS &&
         length > 0) {
       row.target = TrimSpaces(std::string_view(value.data(), length - 1));
     }
   }
 }
 
-void RebuildSystemList(const StoreContext& store, const UserCommandList& userCommands,
+bool RebuildSystemList(const StoreContext& store, const UserCommandList& userCommands,
                        SystemCommandList& systemCommands) {
   systemCommands.clear();
-  ListSystemCommands(store, userCommands, systemCommands);
-  ReadSystemCommandTargets(systemCommands);
+  const bool listed = ListSystemCommands(store, userCommands, systemCommands);
+  ReadSystemCommandTargets(store, systemCommands);
+  return listed;
 }
 
 }  // namespace quillet

@@ -13,12 +13,16 @@
 //   Name: site
 //   ...
 //
-// Every line ends in CR LF. A value is every byte after the ": " (or after the ":" when it is
-// empty) up to the line end, so blanks and quotes come back exactly; names, targets and
-// parameters cannot hold a line end, since the definition files cannot. The window mode is 1
-// (normal), 3 (maximized) or 7 (minimized). The count makes a file cut short at a command's end
-// tell itself from a whole one.
+// Every line ends in CR LF, and no value holds a CR or an LF of its own. A value is every byte
+// after the ": " (or after the ":" when it is empty) up to the line end, so blanks and quotes
+// come back exactly. The window mode is 1 (normal), 3 (maximized) or 7 (minimized). The count
+// makes a file cut short at a command's end tell itself from a whole one.
+//
+// What ParseCommandList accepts, CommandListText writes back to the same commands, and the
+// commands CommandListText is given (all of them accepted by CommandListRefusal) come back from
+// ParseCommandList exactly.
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <variant>
@@ -30,8 +34,13 @@ namespace quillet {
 
 std::string CommandListText(const std::vector<CommandRecord>& commands);
 
+// Why a command cannot be in a list, so that it could not be restored: a name no command may
+// have, a value with a line end, a window mode other than 1, 3 or 7, or a target or parameters
+// longer than a launcher shortcut holds. Nothing when it can.
+std::optional<std::string> CommandListRefusal(const CommandRecord& command);
+
 struct CommandListError {
-  std::size_t line;    // counted from 1
+  std::size_t line;    // counted from 1; 0 for the file as a whole
   std::string reason;  // what is wrong there
 };
 

@@ -6,8 +6,6 @@
 
 namespace quillet {
 
-enum class CommandKind { User, System };
-
 // Windows show-window codes, as the launcher shortcut stores them.
 enum WindowMode : std::int16_t { kWindowNormal = 1, kWindowMaximized = 3, kWindowMinimized = 7 };
 
@@ -16,12 +14,12 @@ struct CommandRecord {
   std::string target;
   std::string parameters;
   std::int16_t windowMode = kWindowNormal;
-  CommandKind kind = CommandKind::User;
 
   bool operator==(const CommandRecord&) const = default;
 };
 
-// A stored window-mode text other than "3" or "7" counts as Normal.
+// The window mode of a stored text: "3" or "7" with or without blanks around it; anything else
+// counts as Normal. Every reader of a definition file's line 5 goes through this.
 std::int16_t WindowModeFromText(const std::string& text);
 
 }  // namespace quillet

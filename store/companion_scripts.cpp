@@ -4,12 +4,27 @@
 
 namespace quillet {
 
-INT_PTR StartCompanionScript(HWND owner, const std::string& programFolder, const std::string& script,
-                             const std::string& parameters, const std::string& folder, int show) {
+ScriptStart StartCompanionScript(HWND owner, const std::string& programFolder, const std::string& script,
+                                 const std::string& parameters, const std::string& folder, int show) {
   const std::string path = programFolder + "\\" + script;
-  const HINSTANCE result =
-      ShellExecuteNow(owner, "open", path.c_str(), parameters.c_str(), folder.c_str(), show);
-  return reinterpret_cast<INT_PTR>(result);
+  SHELLEXECUTEINFOA info{};
+  info.cbSize = sizeof info;
+  // The program tells the user itself when a script cannot be started.
+  info.fMask = SEE_MASK_NOCLOSEPROCESS | SEE_MASK_FLAG_NO_UI;
+  info.hwnd = owner;
+  info.lpVerb = "open";
+  info.lpFile = path.c_str();
+  info.lpParameters = parameters.c_str();
+  info.lpDirectory = folder.c_str();
+  info.nShow = show;
+  ScriptStart start;
+  const bool started = ShellExecuteExNow(&info) != FALSE;
+  start.process.Reset(info.hProcess);
+  start.result = reinterpret_cast<INT_PTR>(info.hInstApp);
+  // ShellExecuteEx sets hInstApp only on failure on some systems: a start it reports is a start.
+  if (started && start.result <= 32) start.result = 42;
+  if (!started && start.result > 32) start.result = 0;
+  return start;
 }
 
 ScopedEnvironmentVariable::ScopedEnvironmentVariable(const char* name, const char* value) : name_(name) {

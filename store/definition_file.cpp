@@ -2,6 +2,8 @@
 
 #include <array>
 
+#include "store/text.h"
+
 namespace quillet {
 
 namespace {
@@ -10,8 +12,9 @@ constexpr const char* kRule = "'==================================";
 }  // namespace
 
 std::int16_t WindowModeFromText(const std::string& text) {
-  if (text == "3") return kWindowMaximized;
-  if (text == "7") return kWindowMinimized;
+  const std::string code = TrimSpaces(text);
+  if (code == "3") return kWindowMaximized;
+  if (code == "7") return kWindowMinimized;
   return kWindowNormal;
 }
 

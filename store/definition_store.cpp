@@ -57,9 +57,10 @@ void LoadDefinitionFiles(const StoreContext& store, UserCommandList& rows) {
   do {
     // The search also matches longer extensions through their short names ("a.cfgx").
     if ((found.dwFileAttributes & kSkipped) != 0 || !EndsWithIgnoringCase(found.cFileName, ".cfg")) continue;
-    const DefinitionFields fields = ParseDefinitionText(ReadFirstLines(folder + "\\" + found.cFileName).value_or(""),
-                                                        NameFromDefinitionFileName(found.cFileName));
-    rows.push_back({fields.name, fields.target, fields.parameters, fields.windowModeText, 0});
+    const std::string fileName = NameFromDefinitionFileName(found.cFileName);
+    const DefinitionFields fields =
+        ParseDefinitionText(ReadFirstLines(folder + "\\" + found.cFileName).value_or(""), fileName);
+    rows.push_back({fields.name, fields.target, fields.parameters, WindowModeFromText(fields.windowModeText), 0, fileName});
   } while (FindNextFileA(search.Get(), &found));
 }
 

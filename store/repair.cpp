@@ -1,45 +1,45 @@
 #include "store/repair.h"
 
-#include <windows.h>
+#include <algorithm>
 
-#include "store/app_paths_store.h"
-#include "store/command_name.h"
 #include "store/definition_store.h"
-#include "store/launcher_shortcut.h"
-#include "store/store_paths.h"
-#include "store/target_path.h"
+#include "store/launcher_queue.h"
+#include "store/save_command.h"
+#include "store/text.h"
 
 namespace quillet {
 
-namespace {
-
-// The repair reports once, at the end; what the single steps would say is left out.
-class QuietNotifier : public Notifier {
- public:
-  int Message(const std::string&, const std::string&, unsigned) override { return IDOK; }
-};
-
-bool Exists(const std::string& path) { return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
-
-}  // namespace
-
 RepairResult RepairCommands(const StoreContext& store) {
-  QuietNotifier quiet;
-  const StoreContext quietStore{store.programFolder, store.owner, quiet};
   UserCommandList commands;
-  LoadDefinitionFiles(quietStore, commands);
+  LoadDefinitionFiles(store, commands);
   RepairResult result;
+  LauncherQueue launchers(store);
+  std::vector<std::string> saved;
   for (const UserCommandRow& command : commands) {
-    // A definition file left from before Quillet's own Run words were refused must not take one over.
-    const bool repaired =
-        IsSafeCommandName(command.name) && !IsOwnRunWord(command.name) && WriteAppPathsKey(quietStore, command.name) &&
-        (Exists(GeneratedFilePath(store.programFolder, command.name, ".lnk")) ||
-         CreateShortcutLNKFile(quietStore, command.name, command.target, command.parameters,
-                               GetFolderOfPath(command.target), WindowModeFromText(command.windowModeText)));
-    if (repaired) {
+    // A file whose line 2 names another command would make the repair write that command's entry.
+    if (!SameNameIgnoringCase(command.name, command.fileName)) {
+      result.failed.push_back(command.name);
+      continue;
+    }
+    SaveRequest request{command.Command(), "", LauncherSource::KeepOrGenerate};
+    request.command.name = command.fileName;
+    request.claim = EntryClaim::OwnFreeOrOrphaned;
+    request.writeDefinition = false;
+    UserCommandList unchanged;
+    SaveOutcome outcome = SaveCommand(store, request, unchanged);
+    if (!outcome.Saved()) {
+      result.failed.push_back(command.name);
+      continue;
+    }
+    saved.push_back(command.fileName);
+    launchers.Add(command.fileName, outcome);
+  }
+  const std::vector<std::string> missing = launchers.Finish();
+  for (const std::string& name : saved) {
+    if (std::find(missing.begin(), missing.end(), name) == missing.end()) {
       ++result.repaired;
     } else {
-      result.failed.push_back(command.name);
+      result.failed.push_back(name);
     }
   }
   return result;

@@ -15,8 +15,10 @@ struct RepairResult {
 };
 
 // For every definition file: points the App Paths entry at this program folder's launcher
-// shortcut again, and has the companion script write the launcher shortcut where it is missing.
-// Reports nothing itself.
+// shortcut again, and writes the launcher shortcut where it is missing, a few scripts at a time.
+// An entry is claimed only when it is free, this copy's, or left by a copy of Quillet that is
+// gone; a definition file that names another command than its own file does is not followed.
+// A command counts as repaired once its shortcut is there. Reports nothing itself.
 RepairResult RepairCommands(const StoreContext& store);
 
 // The one message that ends a repair.

@@ -3,8 +3,11 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <cstdint>
 
+#include "store/registry_values.h"
 #include "store/scoped_handles.h"
+#include "store/store_paths.h"
 #include "store/text.h"
 
 namespace quillet {
@@ -87,6 +90,27 @@ ShadowIndex::ShadowIndex(const SearchOrder& order) {
       if (!added && rank < entry->second.rank) entry->second = {folder + "\\" + file, rank};
     } while (FindNextFileA(search.Get(), &found));
   }
+}
+
+void ShadowIndex::AddAppPaths(HKEY root) {
+  const ScopedRegistryKey appPaths = OpenSubkey(root, kAppPathsKey, KEY_READ);
+  if (!appPaths) return;
+  char name[256];
+  for (DWORD index = 0;; ++index) {
+    DWORD length = sizeof name;
+    if (RegEnumKeyExA(appPaths.Get(), index, name, &length, nullptr, nullptr, nullptr, nullptr) != ERROR_SUCCESS) break;
+    const std::string subkey(name, length);
+    if (!EndsWithIgnoringCase(subkey, ".exe") || subkey.size() <= 4) continue;
+    const ScopedRegistryKey entry = OpenSubkey(appPaths.Get(), subkey, KEY_QUERY_VALUE);
+    const std::string target = entry ? ReadText(entry.Get(), nullptr).value_or("") : "";
+    if (!target.empty()) programs_.try_emplace(LowerAscii(subkey.substr(0, subkey.size() - 4)), Found{target, SIZE_MAX});
+  }
+}
+
+ShadowIndex ShadowsOf(const StoreContext& store) {
+  ShadowIndex shadows(SystemSearchOrder());
+  if (store.scope == StoreScope::MachineWide) shadows.AddAppPaths(store.roots.user);
+  return shadows;
 }
 
 std::string ShadowIndex::Find(const std::string& name) const {

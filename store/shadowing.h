@@ -3,9 +3,13 @@
 // tries the Windows folder, System32 and every PATH folder, in that order, each with the
 // extensions of PATHEXT in their order. A command named like such a program never starts.
 
+#include <windows.h>
+
 #include <string>
 #include <unordered_map>
 #include <vector>
+
+#include "store/store_context.h"
 
 namespace quillet {
 
@@ -26,6 +30,10 @@ class ShadowIndex {
   // The file Windows starts when `name` is typed, or "" when it would look in App Paths.
   std::string Find(const std::string& name) const;
 
+  // Adds the entries of an App Paths key that Windows looks in before the command's own (the
+  // user's, for a command of all users): found after the folders, as their default value.
+  void AddAppPaths(HKEY root);
+
  private:
   struct Found {
     std::string path;
@@ -33,6 +41,10 @@ class ShadowIndex {
   };
   std::unordered_map<std::string, Found> programs_;  // by lower-case name without extension
 };
+
+// What shadows the commands of this copy: the search order of the system and, for a copy of all
+// users, the user's own App Paths entries.
+ShadowIndex ShadowsOf(const StoreContext& store);
 
 // The question asked before a command is saved under a name that another program shadows.
 std::string ShadowedNameQuestion(const std::string& name, const std::string& shadowingFile);

@@ -1,6 +1,6 @@
 #pragma once
-// Reading a shortcut (.lnk) file: what the import hands to its script, and what a shortcut the
-// program wrote holds.
+// Reading and writing shortcut (.lnk) files: what the import reads of a shortcut, and the
+// launcher shortcuts Quillet writes itself where Windows cannot run its scripts.
 
 #include <optional>
 #include <string>
@@ -20,5 +20,9 @@ struct ShellLinkFields {
 // the file's header, since Wine's IShellLink reports 1 for every shortcut. Nothing when the file
 // is not a shortcut the shell can load.
 std::optional<ShellLinkFields> ReadShellLink(const std::string& path);
+
+// Writes a shortcut through IShellLinkA and IPersistFile::Save, as the Script Host's
+// CreateShortcut does; an empty start-in folder is left unset. False when it could not be saved.
+bool WriteShellLink(const std::string& path, const ShellLinkFields& fields);
 
 }  // namespace quillet

@@ -4,29 +4,32 @@
 
 #include <windows.h>
 
-#include <string>
 #include <vector>
 
 #include "store/scoped_handles.h"
+#include "store/store_context.h"
 
 namespace quillet {
 
 class StoreWatch {
  public:
-  // Watches the files of P\Cmds and the App Paths key with all its subkeys.
-  explicit StoreWatch(const std::string& programFolder);
+  // Watches the files of P\Cmds and both App Paths keys with all their subkeys.
+  explicit StoreWatch(const StoreContext& store);
 
-  // What to wait on: the Cmds folder's signal, then App Paths' (those that could be set up).
+  // What to wait on: the Cmds folder's signal, then the App Paths keys' (those that could be set up).
   std::vector<HANDLE> Handles() const;
   // After a handle was signalled: sets it to signal the next change.
   void Rearm(HANDLE signalled);
 
  private:
-  void WatchAppPaths();
+  struct KeyWatch {
+    ScopedRegistryKey key;
+    ScopedEvent changed;
+  };
+  static void Watch(KeyWatch& watch);
 
   ScopedChangeNotification cmds_;
-  ScopedRegistryKey appPaths_;
-  ScopedEvent appPathsChanged_;
+  KeyWatch keys_[2];  // the user's and the machine's
 };
 
 }  // namespace quillet

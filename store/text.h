@@ -26,7 +26,8 @@ inline std::string LowerAscii(std::string text) {
 // Equal when the names differ at most in the case of A to Z: the registry and the file system
 // treat such names as one.
 inline bool SameNameIgnoringCase(std::string_view a, std::string_view b) {
-  return a.size() == b.size() && LowerAscii(std::string(a)) == LowerAscii(std::string(b));
+  const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; };
+  return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [&](char x, char y) { return lower(x) == lower(y); });
 }
 
 // Whether `text` ends in `ending`, A to Z matched in either case (".LNK" ends in ".lnk").

@@ -11,6 +11,7 @@
 #include <string>
 
 #include "store/app_paths_store.h"
+#include "store/script_writer.h"
 #include "store/scoped_handles.h"
 #include "tests/tools/shortcut_reader.h"
 #include "ui/common/command_list_owner.h"
@@ -72,7 +73,8 @@ std::size_t ImportShortcuts(const std::string& program, const std::string& work,
     list.push_back(row);
   }
   const double start = Now();
-  quillet::ImportShortcuts({program, nullptr, prompt}, prompt, list, rows);
+  const quillet::ScriptWriter scriptWriter;
+  quillet::ImportShortcuts({program, scriptWriter}, prompt, list, rows);
   std::printf("import_ms=%.1f\n", Now() - start);
   return rows.rows.size();
 }
@@ -81,14 +83,16 @@ std::size_t ExportAndRestore(const std::string& program, const std::string& work
                              Rows& rows) {
   Rows exported;
   for (int i = 0; i < count; ++i) {
-    exported.rows.push_back({"bench" + std::to_string(i), "C:\\windows\\notepad.exe", "\"a  b\" " + std::to_string(i), "3", 0});
+    exported.rows.push_back(quillet::RowOf(
+        {"bench" + std::to_string(i), "C:\\windows\\notepad.exe", "\"a  b\" " + std::to_string(i), quillet::kWindowMaximized}));
   }
   prompt.file = Child(work, "commands.txt");
   double start = Now();
   quillet::ExportCommands(prompt, exported.rows);
   std::printf("export_ms=%.1f\n", Now() - start);
   start = Now();
-  quillet::RestoreCommands({program, nullptr, prompt}, prompt, rows);
+  const quillet::ScriptWriter scriptWriter;
+  quillet::RestoreCommands({program, scriptWriter}, prompt, rows);
   std::printf("restore_ms=%.1f\n", Now() - start);
   return rows.rows.size();
 }
@@ -132,8 +136,9 @@ int main(int argc, char** argv) {
   }
   std::printf("idle_ms=%.1f\n", Now() - start);
 
-  const quillet::StoreContext store{program, nullptr, prompt};
-  for (const quillet::UserCommandRow& row : rows.rows) quillet::DeleteCommand(store, row.name);
+  const quillet::ScriptWriter scriptWriter;
+  const quillet::StoreContext store{program, scriptWriter};
+  for (const quillet::UserCommandRow& row : rows.rows) quillet::DeleteCommand(store, row.fileName);
   std::printf("made=%zu\n", made);
   return made == static_cast<std::size_t>(count) ? 0 : 2;
 }

@@ -25,8 +25,21 @@ E2eTest::E2eTest() {
   SetFirstStartDone(true);
 }
 
+void RemoveRunWordsOf(const std::string& programFolder) {
+  for (HKEY root : {HKEY_CURRENT_USER, HKEY_LOCAL_MACHINE}) {
+    for (const char* word : {"create", "remove", "clear", "quillet"}) {
+      if (RegistryText(root, AppPathsSubkey(word)).rfind(programFolder + "\\", 0) == 0) {
+        RegDeleteKeyA(root, AppPathsSubkey(word).c_str());
+      }
+    }
+  }
+}
+
 E2eTest::~E2eTest() {
-  for (const std::string& name : names_) RegDeleteKeyA(HKEY_LOCAL_MACHINE, AppPathsSubkey(name).c_str());
+  for (const std::string& name : names_) {
+    for (HKEY root : {HKEY_CURRENT_USER, HKEY_LOCAL_MACHINE}) RegDeleteKeyA(root, AppPathsSubkey(name).c_str());
+  }
+  RemoveRunWordsOf(program.Path());
 }
 
 std::unique_ptr<ChildProcess> E2eTest::Start(const std::wstring& arguments) const {

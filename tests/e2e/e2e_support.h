@@ -29,6 +29,9 @@ using tools::QuoteArgument;
 // Its exit code: 0 started, 2 no such App Paths entry, 3 the shell refused.
 long RunDialog(const std::string& line);
 
+// Removes the Run words (of either scope) that lead into that program folder.
+void RemoveRunWordsOf(const std::string& programFolder);
+
 // The user's record that the first-start question was asked.
 void SetFirstStartDone(bool done);
 
@@ -79,7 +82,8 @@ class E2eTest : public ::testing::Test {
   // Checks a shortcut through IShellLink and, independently, through lnkinfo.
   void ExpectShortcut(const std::string& path, const ShortcutFields& expected) const;
 
-  TempProgramFolder program{TempProgramFolder::Scripts::Copied};
+  // A copy installed for all users, as the setup installs it: its commands live in HKLM.
+  TempProgramFolder program{TempProgramFolder::Scripts::Copied, true, TempProgramFolder::Place::ProgramFiles};
   std::string targetFolder = program.File("Target Folder");  // a blank in it
   std::string target = targetFolder + "\\record_args.exe";   // records how it was started
   std::string recording = targetFolder + "\\record_args.out";

@@ -35,7 +35,7 @@ TEST_F(HealthE2e, ANameThatAProgramInSystem32TakesIsAskedAbout) {
          "Windows starts C:\\windows\\system32\\cmd.exe when you type 'cmd', not this command. Save it anyway?", "No",
          quillet->Id());
   EXPECT_EQ(quillet->WaitForExit(), 0u);
-  EXPECT_TRUE(!AppPathsEntryExists("cmd.exe") && !FileExists(Generated("cmd", ".cfg")));  // nothing written
+  EXPECT_TRUE(!AppPathsEntryExists(HKEY_LOCAL_MACHINE, "cmd.exe") && !FileExists(Generated("cmd", ".cfg")));  // nothing written
 }
 
 TEST_F(HealthE2e, RepairBringsBackLostEntriesAndShortcuts) {
@@ -55,7 +55,8 @@ TEST_F(HealthE2e, CommandsExportedHereAreRestoredElsewhereExactly) {
   Answer("Quillet", "2 commands were exported to " + list + ".", "OK", quillet->Id());
   Close(*quillet);
 
-  // Another installation, on which nothing of the first is left in App Paths.
+  // Another installation, one user's (its commands go under HKEY_CURRENT_USER): moving between
+  // the scopes is this export and restore.
   TempProgramFolder elsewhere(TempProgramFolder::Scripts::Copied);
   CopyFileA(program.File("quillet.exe").c_str(), elsewhere.File("quillet.exe").c_str(), FALSE);
   quillet = UseMenu(kMenuRestore, &elsewhere);
@@ -64,8 +65,10 @@ TEST_F(HealthE2e, CommandsExportedHereAreRestoredElsewhereExactly) {
   Close(*quillet);
   for (int i = 0; i < 2; ++i) {
     EXPECT_EQ(ReadFileBytes(GeneratedFilePath(elsewhere.Path(), names[i], ".cfg")), Definition(i));
+    EXPECT_EQ(RegistryText(HKEY_CURRENT_USER, AppPathsSubkey(names[i])), GeneratedFilePath(elsewhere.Path(), names[i], ".lnk"));
     EXPECT_EQ(Run(names[i]), Started(i));
   }
+  RemoveRunWordsOf(elsewhere.Path());
 }
 
 }  // namespace

@@ -30,7 +30,7 @@ class MainWindowE2e : public E2eTest {
     for (const auto& row : commands) {
       WriteFileBytes(Generated(row[0], ".cfg"), DefinitionFileText(row[0], row[1], row[2], 1));
     }
-    AddAppPathsEntry(other + ".exe", "C:\\Other\\tool.exe");
+    AddAppPathsEntry(HKEY_LOCAL_MACHINE, other + ".exe", "C:\\Other\\tool.exe");
     quillet = Start();
     window = MainWindow(*quillet);
     userList = GetDlgItem(window, kUserListId);
@@ -78,7 +78,7 @@ TEST_F(MainWindowE2e, CommandsMadeAndRemovedElsewhereShowWithoutARestart) {
   // Another program's entry shows in the system list while it is open.
   ASSERT_TRUE(tools::ClickListViewRow(GetDlgItem(window, kCategoryPaneId), 1));
   const std::string later = NewName("other");
-  AddAppPathsEntry(later + ".exe", "C:\\later.exe");
+  AddAppPathsEntry(HKEY_LOCAL_MACHINE, later + ".exe", "C:\\later.exe");
   EXPECT_TRUE(Eventually([&] { return Names(GetDlgItem(window, kSystemListId)).find(later + " ") != std::string::npos; }));
   Close(*quillet);
 }

@@ -19,7 +19,7 @@ class Setup : public E2eTest {
   void TearDown() override {
     if (KeyExists(HKEY_LOCAL_MACHINE, kUninstallKey)) Uninstall(" /REMOVECOMMANDS");
     const std::string clear = AppPathsSubkey("clear");
-    if (RegistryText(HKEY_LOCAL_MACHINE, clear) == kForeignClear) DeleteKeyTree(HKEY_LOCAL_MACHINE, clear);
+    if (RegistryText(HKEY_LOCAL_MACHINE, clear) == kForeignClear) RegDeleteTreeA(HKEY_LOCAL_MACHINE, clear.c_str());
     SetFirstStartDone(true);
   }
   static void Install() {

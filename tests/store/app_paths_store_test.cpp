@@ -3,119 +3,120 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <tuple>
 
-#include "store/definition_file.h"
-#include "store/repair.h"
-#include "store/store_paths.h"
-#include "tests/support/recording_prompt.h"
-#include "tests/support/registry_sandbox.h"
-#include "tests/support/temp_program_folder.h"
+#include "tests/support/test_store.h"
+#include "tests/tools/shortcut_reader.h"
 
 namespace quillet {
 namespace {
 
 using testing::AddAppPathsEntry;
 using testing::AppPathsEntryExists;
+using testing::TestStore;
 
-// A value exactly as stored: REG_SZ text with one terminating NUL, all counted.
-std::string Stored(const std::string& name, const char* valueName) {
-  return testing::RegistryBytes(HKEY_LOCAL_MACHINE, AppPathsSubkey(name), valueName);
-}
+TEST(AppPathsStore, WritesCommandsAndVerbsAsNulCountedTextInItsOwnScopeAndKeepsOtherValues) {
+  for (const StoreScope scope : {StoreScope::MachineWide, StoreScope::PerUser}) {
+    TestStore test(testing::kNativeWriter, scope);
+    const HKEY other = test.store.roots.Of(scope == StoreScope::PerUser ? StoreScope::MachineWide : StoreScope::PerUser);
+    AddAppPathsEntry(test.Root(), "notes.exe", "C:\\old.exe");
+    testing::SetRegistryText(test.Root(), AppPathsSubkey("notes"), "Other", "kept");
+    ASSERT_TRUE(CreateAppPathsKey(test.store, "notes"));
+    ASSERT_TRUE(WriteBuiltInVerbs(test.store));
 
-class AppPathsStore : public ::testing::Test {
- protected:
-  testing::LocalMachineSandbox hklm;
-  testing::TempProgramFolder program;
-  testing::RecordingPrompt prompt;
-  StoreContext store{program.Path(), nullptr, prompt};
-};
-
-TEST_F(AppPathsStore, WritesCommandsAndVerbsAsNulCountedTextAndKeepsOtherValues) {
-  AddAppPathsEntry("notes.exe", "C:\\old.exe");
-  testing::SetRegistryText(HKEY_LOCAL_MACHINE, AppPathsSubkey("notes"), "Other", "kept");
-  CreateAppPathsKey(store, "notes");
-  WriteBuiltInVerbs(store);
-
-  const std::string folder = program.Path();
-  const std::vector<std::tuple<std::string, std::string, std::string>> expected{
-      {"notes", folder + "\\Cmds\\run_notes.lnk", folder + "\\Cmds"},
-      {"create", folder + "\\quillet.exe", folder},
-      {"remove", folder + "\\quillet.exe", folder},
-      {"quillet", folder + "\\quillet.exe", folder},
-      {"clear", folder + "\\clear.vbs", folder}};
-  for (const auto& [name, target, path] : expected) {
-    EXPECT_EQ(Stored(name, nullptr), target + '\0') << name;
-    EXPECT_EQ(Stored(name, "Path"), path + '\0') << name;
+    const std::string folder = test.program.Path();
+    // Where Windows cannot run clear.vbs, the word leads to a shortcut that starts quillet.exe.
+    const std::tuple<std::string, std::string, std::string> expected[] = {
+        {"notes", folder + "\\Cmds\\run_notes.lnk", folder + "\\Cmds"}, {"create", folder + "\\quillet.exe", folder},
+        {"remove", folder + "\\quillet.exe", folder}, {"quillet", folder + "\\quillet.exe", folder},
+        {"clear", folder + "\\clear.lnk", folder}};
+    for (const auto& [name, target, path] : expected) {
+      EXPECT_EQ(test.Entry(name), target + '\0') << name;
+      EXPECT_EQ(testing::RegistryBytes(test.Root(), AppPathsSubkey(name), "Path"), path + '\0') << name;
+      EXPECT_FALSE(AppPathsEntryExists(other, name + ".exe")) << name;
+    }
+    EXPECT_EQ(testing::RegistryText(test.Root(), AppPathsSubkey("notes"), "Other"), "kept");
+    EXPECT_EQ(testing::ReadShortcut(folder + "\\clear.lnk"),
+              (ShellLinkFields{folder + "\\quillet.exe", "/clear", folder, SW_SHOWNORMAL}));
   }
-  EXPECT_EQ(Stored("notes", "Other"), std::string("kept") + '\0');
-  EXPECT_TRUE(prompt.Records().empty());
+  TestStore scripted(testing::kScriptWriter);
+  ASSERT_TRUE(WriteBuiltInVerbs(scripted.store));
+  EXPECT_EQ(scripted.Entry("clear"), scripted.program.File("clear.vbs") + '\0');
 }
 
-TEST_F(AppPathsStore, RegistryFailuresAreShown) {
-  hklm.MakeUnwritable();
-  CreateAppPathsKey(store, "notes");
-  WriteBuiltInVerbs(store);  // stops at its first failure
-  EXPECT_FALSE(AppPathsEntryExists("notes.exe"));
-
-  testing::DeleteKeyTree(HKEY_LOCAL_MACHINE, kAppPathsKey);
+TEST(AppPathsStore, FailuresAreToldToTheCaller) {
+  TestStore test;
+  test.registry.MakeUnwritable(StoreScope::MachineWide);
+  const StoreContext unwritable(test.program.Path(), testing::kNativeWriter, StoreScope::MachineWide,
+                                test.registry.Roots());
+  EXPECT_FALSE(CreateAppPathsKey(unwritable, "notes"));
+  EXPECT_FALSE(WriteBuiltInVerbs(unwritable));
+  EXPECT_EQ(DeleteAppPathsKey(unwritable.Root(), "notes"), DeleteResult::Denied);
   SystemCommandList system;
-  ListSystemCommands(store, {}, system);
+  EXPECT_FALSE(ListSystemCommands(unwritable, {}, system));
   EXPECT_TRUE(system.empty());
-  const std::vector<std::string> shown{"Error creating registry key!|Quillet|16", "Error creating registry key!|Quillet|16",
-                                       "Couldn\xB4t recieve the list of system commands!|Quillet|64"};
-  EXPECT_EQ(prompt.Summaries(), shown);
+  EXPECT_EQ(DeleteAppPathsKey(test.Root(), "never"), DeleteResult::Missing);
 }
 
-TEST_F(AppPathsStore, DeleteRemovesOnlyTheCommandsOwnVisibleFilesInCmds) {
-  CreateAppPathsKey(store, "notes");
+TEST(AppPathsStore, DeleteTakesOnlyTheCommandsOwnVisibleFilesAndItsOwnEntry) {
+  TestStore test;
+  const StoreContext& store = test.store;
+  ASSERT_TRUE(CreateAppPathsKey(store, "notes"));
+  AddAppPathsEntry(test.Root(), "other.exe", "C:\\other\\tool.exe");
   for (const char* extension : {".lnk", ".cfg", ".vbs"}) {
-    testing::WriteFileBytes(GeneratedFilePath(program.Path(), "notes", extension), "x");
+    testing::WriteFileBytes(GeneratedFilePath(test.program.Path(), "notes", extension), "x");
+    testing::WriteFileBytes(GeneratedFilePath(test.program.Path(), "other", extension), "x");
   }
-  const std::string hidden = GeneratedFilePath(program.Path(), "secret", ".cfg");
+  const std::string hidden = test.Cfg("secret");
   testing::WriteFileBytes(hidden, "x");
   SetFileAttributesA(hidden.c_str(), FILE_ATTRIBUTE_HIDDEN);
-  const std::string outside = program.File("victim.lnk");
+  const std::string outside = test.program.File("victim.lnk");
   testing::WriteFileBytes(outside, "x");
 
-  for (const char* name : {"notes", "secret", "x\\..\\..\\victim", "x/../../victim", "never-made"}) {
+  for (const char* name : {"notes", "other", "secret", "x\\..\\..\\victim", "x/../../victim", "never-made"}) {
     DeleteCommand(store, name);
   }
-  EXPECT_FALSE(AppPathsEntryExists("notes.exe"));
-  for (const char* gone : {".lnk", ".cfg"}) EXPECT_FALSE(testing::FileExists(GeneratedFilePath(program.Path(), "notes", gone)));
-  for (const std::string& kept : {GeneratedFilePath(program.Path(), "notes", ".vbs"), hidden, outside}) {
+  EXPECT_FALSE(test.HasEntry("notes"));
+  EXPECT_TRUE(test.HasEntry("other"));  // another program's entry of a command's name
+  for (const char* name : {"notes", "other"}) {
+    EXPECT_FALSE(testing::FileExists(test.Lnk(name)) || testing::FileExists(test.Cfg(name))) << name;
+  }
+  for (const std::string& kept : {GeneratedFilePath(test.program.Path(), "notes", ".vbs"), hidden, outside}) {
     EXPECT_TRUE(testing::FileExists(kept)) << kept;
   }
-  EXPECT_TRUE(prompt.Records().empty());
 }
 
-// A definition file from before Quillet's own Run words were refused does not take one over.
-TEST_F(AppPathsStore, RepairLeavesQuilletsOwnRunWordsAlone) {
-  const std::string definition = DefinitionFileText("create", "C:\\a.exe", "", 1);
-  testing::WriteFileBytes(GeneratedFilePath(program.Path(), "create", ".cfg"), definition);
-  EXPECT_EQ(RepairCommands(store).failed, std::vector<std::string>{"create"});
-  EXPECT_FALSE(AppPathsEntryExists("create.exe"));
-}
-
-TEST_F(AppPathsStore, SystemListLeavesOutUserCommandsAndShortNames) {
-  const std::pair<const char*, std::string> entries[] = {
-      {"mine.exe", "C:\\mine.lnk"}, {"Mine2.exe", "C:\\x.lnk"}, {"tool.com", "C:\\tool.com"},
-      {"tool.exe", "  C:\\tool.exe  "}, {"ab", "C:\\short"}, {"x.ex", "C:\\four"},
-      {"long.exe", std::string(300, 'a')}, {"fits.exe", std::string(254, 'b')}};
-  for (const auto& [subkey, target] : entries) AddAppPathsEntry(subkey, target);
-  const UserCommandList users{{" mine ", "", "", "1", 0}, {"mine2", "", "", "1", 0}};
+TEST(AppPathsStore, SystemListHoldsBothScopesTheUsersFirstAndLeavesOutTheCopysOwnCommands) {
+  TestStore test;
+  const RegistryRoots& roots = test.store.roots;
+  const std::tuple<HKEY, const char*, std::string> entries[] = {
+      {roots.machine, "mine.exe", "C:\\mine.lnk"}, {roots.machine, "Mine2.exe", "C:\\x.lnk"},
+      {roots.machine, "tool.com", "C:\\tool.com"}, {roots.machine, "tool.exe", "  C:\\tool.exe  "},
+      {roots.machine, "ab", "C:\\short"}, {roots.machine, "long.exe", std::string(300, 'a')},
+      {roots.machine, "fits.exe", std::string(254, 'b')},
+      {roots.user, "mine.exe", "C:\\users\\mine.exe"}, {roots.user, "both.exe", "C:\\user\\both.exe"},
+      {roots.machine, "both.exe", "C:\\machine\\both.exe"}};
+  for (const auto& [root, subkey, target] : entries) AddAppPathsEntry(root, subkey, target);
+  const UserCommandList users{RowOf({" mine "}), RowOf({"mine2"})};
 
   SystemCommandList system;
-  ListSystemCommands(store, users, system);
-  ReadSystemCommandTargets(system);
-  std::vector<std::pair<std::string, std::string>> rows;
-  for (const auto& row : system) rows.emplace_back(row.name, row.target);
-  std::sort(rows.begin(), rows.end());
-  // Case counts: "Mine2" is not the user command "mine2". "tool.com" shows as "tool" and takes
-  // its target from tool.exe; a target too long to read stays empty.
-  const std::vector<std::pair<std::string, std::string>> expected{
-      {"Mine2", "C:\\x.lnk"}, {"fits", std::string(254, 'b')}, {"long", ""}, {"tool", "C:\\tool.exe"},
-      {"tool", "C:\\tool.exe"}};
+  ASSERT_TRUE(RebuildSystemList(test.store, users, system));
+  std::vector<std::tuple<StoreScope, std::string, std::string>> rows;
+  for (const auto& row : system) rows.emplace_back(row.scope, row.name, row.target);
+  std::stable_sort(rows.begin(), rows.end(), [](const auto& a, const auto& b) {
+    return std::tie(std::get<0>(a), std::get<1>(a)) < std::tie(std::get<0>(b), std::get<1>(b));
+  });
+  // The machine's "mine" is this copy's command, the user's "mine" another program's. Case
+  // counts: "Mine2" is not the user command "mine2". "tool.com" shows as "tool" and takes its
+  // target from tool.exe; a target too long to read stays empty.
+  using enum StoreScope;
+  const decltype(rows) expected{
+      {PerUser, "both", "C:\\user\\both.exe"}, {PerUser, "mine", "C:\\users\\mine.exe"},
+      {MachineWide, "Mine2", "C:\\x.lnk"}, {MachineWide, "both", "C:\\machine\\both.exe"},
+      {MachineWide, "fits", std::string(254, 'b')}, {MachineWide, "long", ""}, {MachineWide, "tool", "C:\\tool.exe"},
+      {MachineWide, "tool", "C:\\tool.exe"}};
   EXPECT_EQ(rows, expected);
+  EXPECT_EQ(system.front().scope, PerUser);  // as the shell looks
 }
 
 }  // namespace

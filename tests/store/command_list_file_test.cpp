@@ -13,13 +13,18 @@ const std::vector<CommandRecord> kCommands{
     {"site", "http://example.com/?q=1", "", 7},
 };
 
-TEST(CommandListFile, EveryByteComesBack) {
+TEST(CommandListFile, EveryByteComesBackAndWhatCouldNotBeRestoredIsNamed) {
   const std::string text = CommandListText(kCommands);
   EXPECT_EQ(text.substr(0, 46), "Quillet command list, version 1\r\nCommands: 3\r\n");
   const auto parsed = ParseCommandList(text);
   ASSERT_TRUE(std::holds_alternative<std::vector<CommandRecord>>(parsed));
   EXPECT_EQ(std::get<std::vector<CommandRecord>>(parsed), kCommands);
   EXPECT_EQ(std::get<std::vector<CommandRecord>>(ParseCommandList(CommandListText({}))).size(), 0u);
+  EXPECT_FALSE(CommandListRefusal(kCommands[1]));
+  for (const CommandRecord& refused : {CommandRecord{"my|notes", "C:\\a"}, CommandRecord{"bin\x01", "C:\\a"},
+                                       CommandRecord{"a", "C:\\a", "p\nq"}}) {
+    EXPECT_TRUE(CommandListRefusal(refused)) << refused.name;
+  }
 }
 
 TEST(CommandListFile, ABrokenFileNamesItsLine) {
@@ -41,6 +46,13 @@ TEST(CommandListFile, ABrokenFileNamesItsLine) {
       {replaced("Window mode: 3", "Window mode: 2"), 12, "1, 3 or 7"},
       {replaced("Name: site", "Name: a\\b"), 14, "'a\\b' cannot be the name"},
       {replaced("Name: notes", "Name: Quillet"), 4, "'Quillet' cannot be the name"},
+      {replaced("Name: notes", "Name: my notes"), 4, "'my notes' cannot be the name"},
+      // A line end of its own inside a value would shift the lines of the definition file.
+      {replaced("todo list", "todo\nlist"), 5, "line break"},
+      {replaced("-x   y", "-x \r y"), 11, "line break"},
+      {replaced("Commands: 3", "Commands: 99999999999999999999"), 2, "too large"},
+      {"\xEF\xBB\xBF" + whole, 1, "saved as UTF-8"},
+      {replaced("Target: http://example.com/?q=1", "Target: C:\\" + std::string(300, 'x')), 14, "longer than a shortcut"},
   };
   for (const auto& [text, line, reason] : cases) {
     const auto parsed = ParseCommandList(text);

@@ -13,7 +13,22 @@ TEST(CommandName, RefusesNamesThatWouldLeaveCmdsOrNestKeysAndNamesThemInTheMessa
                            "a|b", "tab\there"}) {
     EXPECT_FALSE(IsSafeCommandName(name)) << name;
   }
-  EXPECT_NE(UnsafeNameMessage("a/b").find("'a/b'"), std::string::npos);
+}
+
+// One rule for every route that makes a command.
+TEST(CommandName, ARefusalSaysWhyAndNamesTheName) {
+  const std::string folder = "C:\\" + std::string(200, 'p');
+  const std::pair<std::string, NameRefusal> cases[] = {
+      {"notes", NameRefusal::None},        {"my.notes", NameRefusal::None},   {"", NameRefusal::Empty},
+      {"My Tool", NameRefusal::Blank},     {"a|b", NameRefusal::Unsafe},      {"Clear", NameRefusal::OwnRunWord},
+      {std::string(252, 'n'), NameRefusal::TooLong}, {std::string(60, 'n'), NameRefusal::TooLong}};
+  for (const auto& [name, refusal] : cases) {
+    EXPECT_EQ(RefuseName(name, folder), refusal) << name;
+    if (refusal > NameRefusal::Empty) {
+      EXPECT_NE(NameRefusalMessage(refusal, name).find("'" + name + "'"), std::string::npos);
+    }
+  }
+  EXPECT_EQ(RefuseName(std::string(60, 'n')), NameRefusal::None);  // only a program folder makes it too long
 }
 
 TEST(CommandName, OwnRunWordsAreTheFourWordsInAnyCaseAndNothingElse) {

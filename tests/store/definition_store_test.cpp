@@ -8,8 +8,7 @@
 
 #include "store/definition_file.h"
 #include "store/store_paths.h"
-#include "tests/support/recording_prompt.h"
-#include "tests/support/temp_program_folder.h"
+#include "tests/support/test_store.h"
 
 namespace quillet {
 namespace {
@@ -19,8 +18,7 @@ class DefinitionStore : public ::testing::Test {
   std::string Cfg(const std::string& name) const { return GeneratedFilePath(program.Path(), name, ".cfg"); }
 
   testing::TempProgramFolder program;
-  testing::RecordingPrompt prompt;
-  StoreContext store{program.Path(), nullptr, prompt};
+  StoreContext store{program.Path(), testing::kNativeWriter};
 };
 
 TEST_F(DefinitionStore, WritesTheExactTextInPlaceOfTheOldFileAndRefusesQuietly) {
@@ -34,7 +32,6 @@ TEST_F(DefinitionStore, WritesTheExactTextInPlaceOfTheOldFileAndRefusesQuietly) 
   EXPECT_FALSE(testing::FileExists(program.File("evil.cfg")));
   testing::DeleteTree(program.Cmds());
   EXPECT_FALSE(WriteDefinitionFile(store, "notes", "C:\\x", "", 1));
-  EXPECT_TRUE(prompt.Records().empty());
 }
 
 TEST_F(DefinitionStore, LeavesAFileBesideItThatIsNamedLikeATemporaryOne) {
@@ -56,12 +53,13 @@ TEST_F(DefinitionStore, LoadsOneRowPerVisibleFileWhateverItHolds) {
 
   UserCommandList rows;
   LoadDefinitionFiles(store, rows);
-  std::vector<std::tuple<std::string, std::string, std::string, std::string, int>> loaded;
-  for (const auto& row : rows) loaded.emplace_back(row.name, row.target, row.parameters, row.windowModeText, row.icon);
+  std::vector<std::tuple<std::string, std::string, std::string, int, std::string>> loaded;
+  for (const auto& row : rows) loaded.emplace_back(row.name, row.target, row.parameters, row.windowMode, row.fileName);
   std::sort(loaded.begin(), loaded.end());
   // A file too short to name itself is listed under its file's name.
-  const decltype(loaded) expected{{"Inside", "C:\\t", "", "1", 0}, {"Two", "", "", "", 0}, {"empty", "", "", "", 0},
-                                  {"junk", "", "", "", 0}, {"notes", "C:\\n.txt", "-p", "3", 0}};
+  const decltype(loaded) expected{{"Inside", "C:\\t", "", 1, "renamed"}, {"Two", "", "", 1, "two"},
+                                  {"empty", "", "", 1, "empty"}, {"junk", "", "", 1, "junk"},
+                                  {"notes", "C:\\n.txt", "-p", 3, "notes"}};
   EXPECT_EQ(loaded, expected);
 }
 

@@ -2,10 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include "store/command_record.h"
-#include "store/command_table.h"
-#include "store/store_paths.h"
-
 namespace quillet {
 namespace {
 
@@ -20,17 +16,19 @@ TEST(TargetPath, FolderOfAPathAndTheFolderRule) {
   for (const auto& [path, result] : ruled) EXPECT_EQ(ApplyFolderRule(path), result) << path;
 }
 
-TEST(MergeRows, FollowsTheFilesKeepingOrderAndIcons) {
-  UserCommandList rows{{"a", "C:\\a.exe", "", "1", 14}, {"b", "C:\\b.txt", "", "1", 9}, {"c", "C:\\c.txt", "", "1", 9}};
-  const UserCommandList same = rows;
-  EXPECT_FALSE(MergeRows(rows, {same[2], same[1], same[0]}));  // the order on disk does not matter
-  EXPECT_EQ(rows[0].name, "a");
-
-  UserCommandList now{{"c", "C:\\c.txt", "-x", "3", 0}, {"new", "C:\\n.txt", "", "1", 0}, {"A", "C:\\z.exe", "", "1", 0}};
-  EXPECT_TRUE(MergeRows(rows, now));
-  std::string merged;
-  for (const auto& row : rows) merged += row.name + " " + row.parameters + " " + std::to_string(row.icon) + "|";
-  EXPECT_EQ(merged, "A  0|c -x 9|new  0|");  // a new target needs a new icon; a new case keeps the place
+TEST(TargetPath, FoldersInsideFoldersAndWhatALauncherHolds) {
+  for (const char* inside : {"C:\\Program Files", "c:\\program files\\Quillet", "C:\\Program Files\\"}) {
+    EXPECT_TRUE(IsInsideFolder(inside, "C:\\Program Files\\")) << inside;
+  }
+  for (const char* outside : {"C:\\Program Files (x86)\\Quillet", "C:\\Program", "D:\\Program Files", ""}) {
+    EXPECT_FALSE(IsInsideFolder(outside, "C:\\Program Files")) << outside;
+  }
+  const std::string longest = "C:\\" + std::string(kLongestPath - 3, 'a');
+  EXPECT_EQ(RefuseLauncher(longest, ""), LauncherRefusal::None);
+  EXPECT_EQ(RefuseLauncher(longest + "b", ""), LauncherRefusal::TargetTooLong);
+  EXPECT_EQ(RefuseLauncher("https://x/" + std::string(500, 'q'), ""), LauncherRefusal::None);  // its arguments hold it
+  EXPECT_EQ(RefuseLauncher("https://x/" + std::string(kLongestArguments, 'q'), ""), LauncherRefusal::TargetTooLong);
+  EXPECT_EQ(RefuseLauncher("C:\\a.exe", std::string(kLongestArguments + 1, 'p')), LauncherRefusal::ParametersTooLong);
 }
 
 }  // namespace

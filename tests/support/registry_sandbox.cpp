@@ -12,24 +12,25 @@ HKEY CreateKey(HKEY parent, const std::string& path) {
 }
 }  // namespace
 
-LocalMachineSandbox::LocalMachineSandbox() : path_("Software\\QuilletTestSandbox\\" + UniqueName("hklm")) {
-  root_.Reset(CreateKey(HKEY_CURRENT_USER, path_));
-  RegCloseKey(CreateKey(root_.Get(), kAppPathsKey));
-  RegOverridePredefKey(HKEY_LOCAL_MACHINE, root_.Get());
+RegistrySandbox::RegistrySandbox() : path_("Software\\QuilletTestSandbox\\" + UniqueName("roots")) {
+  user_.Reset(CreateKey(HKEY_CURRENT_USER, path_ + "\\user"));
+  machine_.Reset(CreateKey(HKEY_CURRENT_USER, path_ + "\\machine"));
+  RegCloseKey(CreateKey(machine_.Get(), kAppPathsKey));  // the machine always has one; a user may not
+  roots_ = {user_.Get(), machine_.Get()};
 }
 
-void LocalMachineSandbox::MakeUnwritable() {
+void RegistrySandbox::MakeUnwritable(StoreScope scope) {
   // Windows refuses subkeys under a handle opened without KEY_CREATE_SUB_KEY, but Wine does not
-  // check that; a handle to a deleted key refuses new subkeys on both.
+  // check that; a handle to a deleted key refuses new subkeys and deletions on both.
   const std::string gone = path_ + "-gone";
-  const ScopedRegistryKey deleted(CreateKey(HKEY_CURRENT_USER, gone));
+  deleted_.Reset(CreateKey(HKEY_CURRENT_USER, gone));
   RegDeleteKeyA(HKEY_CURRENT_USER, gone.c_str());
-  RegOverridePredefKey(HKEY_LOCAL_MACHINE, deleted.Get());
+  (scope == StoreScope::PerUser ? roots_.user : roots_.machine) = deleted_.Get();
 }
 
-LocalMachineSandbox::~LocalMachineSandbox() {
-  RegOverridePredefKey(HKEY_LOCAL_MACHINE, nullptr);
-  root_.Reset();
+RegistrySandbox::~RegistrySandbox() {
+  user_.Reset();
+  machine_.Reset();
   RegDeleteTreeA(HKEY_CURRENT_USER, path_.c_str());
 }
 

@@ -1,7 +1,7 @@
 #pragma once
-// Redirects this test process's HKEY_LOCAL_MACHINE to a fresh, empty key of its own, so store
-// tests see an App Paths key that holds exactly what they put there; the registry look-ups that
-// checks need; and a stand-in for the browser.
+// Two fresh, empty keys of this test's own that stand in for the user's and the machine's roots
+// of App Paths (the store takes its roots through StoreContext), and the registry look-ups that
+// checks need.
 
 #include <windows.h>
 
@@ -9,22 +9,27 @@
 #include <string>
 
 #include "store/scoped_handles.h"
+#include "store/store_context.h"
 #include "store/store_paths.h"
 
 namespace quillet::testing {
 
-class LocalMachineSandbox {
+class RegistrySandbox {
  public:
-  LocalMachineSandbox();
-  ~LocalMachineSandbox();
+  RegistrySandbox();
+  ~RegistrySandbox();
+  RegistrySandbox(const RegistrySandbox&) = delete;
+  RegistrySandbox& operator=(const RegistrySandbox&) = delete;
 
-  // From now on no subkey can be created under the redirected HKLM (as for a user without
-  // write access to it).
-  void MakeUnwritable();
+  const RegistryRoots& Roots() const { return roots_; }
+  // From now on no subkey can be created under that scope's root, and none deleted (as for a
+  // user without the rights to change it).
+  void MakeUnwritable(StoreScope scope);
 
  private:
   std::string path_;  // under HKEY_CURRENT_USER
-  ScopedRegistryKey root_;
+  ScopedRegistryKey user_, machine_, deleted_;
+  RegistryRoots roots_;
 };
 
 inline bool KeyExists(HKEY root, const std::string& key) {
@@ -32,8 +37,6 @@ inline bool KeyExists(HKEY root, const std::string& key) {
   RegOpenKeyExA(root, key.c_str(), 0, KEY_READ, &opened);
   return ScopedRegistryKey(opened).Valid();
 }
-// The key with everything in it.
-inline void DeleteKeyTree(HKEY root, const std::string& key) { RegDeleteTreeA(root, key.c_str()); }
 // A text value (valueName null: the default value); "" when missing.
 inline std::string RegistryText(HKEY root, const std::string& key, const char* valueName = nullptr) {
   char text[2048] = {};
@@ -46,12 +49,12 @@ inline void SetRegistryText(HKEY root, const std::string& key, const char* value
 // Exactly the stored bytes of a value, a terminating NUL included if stored; "" when missing.
 std::string RegistryBytes(HKEY root, const std::string& key, const char* valueName);
 
-// The same on the (possibly redirected) App Paths key, by subkey name ("notes.exe").
-inline void AddAppPathsEntry(const std::string& subkeyName, const std::string& defaultValue) {
-  SetRegistryText(HKEY_LOCAL_MACHINE, std::string(kAppPathsKey) + "\\" + subkeyName, nullptr, defaultValue);
+// The same on an App Paths key, by subkey name ("notes.exe").
+inline void AddAppPathsEntry(HKEY root, const std::string& subkeyName, const std::string& defaultValue) {
+  SetRegistryText(root, std::string(kAppPathsKey) + "\\" + subkeyName, nullptr, defaultValue);
 }
-inline bool AppPathsEntryExists(const std::string& subkeyName) {
-  return KeyExists(HKEY_LOCAL_MACHINE, std::string(kAppPathsKey) + "\\" + subkeyName);
+inline bool AppPathsEntryExists(HKEY root, const std::string& subkeyName) {
+  return KeyExists(root, std::string(kAppPathsKey) + "\\" + subkeyName);
 }
 
 // Puts record_args.exe in the place of the browser for http while it lives: it records the

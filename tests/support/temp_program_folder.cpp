@@ -11,10 +11,14 @@
 
 namespace quillet::testing {
 
-TempProgramFolder::TempProgramFolder(Scripts scripts, bool withCmds) {
-  char temp[MAX_PATH];
-  GetTempPathA(MAX_PATH, temp);
-  path_ = std::string(temp) + UniqueName("quillet-test");
+TempProgramFolder::TempProgramFolder(Scripts scripts, bool withCmds, Place place) {
+  char base[MAX_PATH] = {};
+  if (place == Place::Temp) {
+    GetTempPathA(MAX_PATH, base);
+  } else {
+    ExpandEnvironmentStringsA("%ProgramFiles%\\", base, MAX_PATH);
+  }
+  path_ = std::string(base) + UniqueName("quillet-test");
   CreateDirectoryA(path_.c_str(), nullptr);
   if (withCmds) CreateDirectoryA(Cmds().c_str(), nullptr);
   if (scripts == Scripts::None) return;

@@ -1,5 +1,6 @@
 #pragma once
-// A throw-away program folder P for one test: made under %TEMP%, removed with everything in it.
+// A throw-away program folder P for one test, removed with everything in it: under %TEMP% (where
+// a copy is one user's), or under Program Files (where a copy is installed for all users).
 
 #include <string>
 
@@ -9,7 +10,8 @@ class TempProgramFolder {
  public:
   // With companion scripts, the built scripts are copied in beside where the exe would be.
   enum class Scripts { None, Copied };
-  explicit TempProgramFolder(Scripts scripts = Scripts::None, bool withCmds = true);
+  enum class Place { Temp, ProgramFiles };
+  explicit TempProgramFolder(Scripts scripts = Scripts::None, bool withCmds = true, Place place = Place::Temp);
   TempProgramFolder(const TempProgramFolder&) = delete;
   TempProgramFolder& operator=(const TempProgramFolder&) = delete;
   ~TempProgramFolder();

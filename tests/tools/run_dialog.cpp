@@ -1,7 +1,8 @@
 // rundlg.exe: starts a line as typed into the Run dialog (Win+R), for tests under Wine, whose
 // shell does not look a typed word up in App Paths the way Windows does.
 //   rundlg.exe <typed line>
-// The first word names HKLM\...\App Paths\<word>.exe; its default value is opened with the rest
+// The first word names App Paths\<word>.exe, the user's (HKCU) before the machine's (HKLM) as the
+// shell looks; its default value is opened with the rest
 // of the line (everything after the one blank that ends the word) as the parameters, and its
 // "Path" value is put in front of PATH, as the Windows shell does.
 // A shortcut (.lnk) is followed here rather than by Wine's shell, which starts a shortcut's target
@@ -24,11 +25,19 @@
 namespace {
 
 // A text value (REG_EXPAND_SZ expanded); "" when missing.
-std::string TextValue(const std::string& subkey, const char* valueName) {
+std::string TextValue(HKEY root, const std::string& subkey, const char* valueName) {
   char value[4096] = {};
   DWORD size = sizeof value - 1;
-  RegGetValueA(HKEY_LOCAL_MACHINE, subkey.c_str(), valueName, RRF_RT_REG_SZ, nullptr, value, &size);
+  RegGetValueA(root, subkey.c_str(), valueName, RRF_RT_REG_SZ, nullptr, value, &size);
   return value;
+}
+
+// The user's entry of the word, else the machine's.
+HKEY RootOf(const std::string& subkey) {
+  HKEY key = nullptr;
+  if (RegOpenKeyExA(HKEY_CURRENT_USER, subkey.c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS) return HKEY_LOCAL_MACHINE;
+  RegCloseKey(key);
+  return HKEY_CURRENT_USER;
 }
 
 }  // namespace
@@ -41,7 +50,8 @@ int main() {
 
   const std::string subkey =
       std::string(quillet::kAppPathsKey) + "\\" + word + (quillet::EndsWithIgnoringCase(word, ".exe") ? "" : ".exe");
-  const std::string file = TextValue(subkey, nullptr), folder = TextValue(subkey, "Path");
+  const HKEY root = RootOf(subkey);
+  const std::string file = TextValue(root, subkey, nullptr), folder = TextValue(root, subkey, "Path");
   if (file.empty()) {
     std::fprintf(stderr, "rundlg: no App Paths entry for \"%s\"\n", word.c_str());
     return 2;

@@ -1,8 +1,6 @@
 #include "tests/tools/shortcut_reader.h"
 
 #include <windows.h>
-#include <objbase.h>
-#include <shlobj.h>
 
 #include <fstream>
 #include <iterator>
@@ -59,27 +57,6 @@ std::optional<ShortcutFields> ReadShortcutWithLnkinfo(const std::string& path) {
 }
 
 }  // namespace
-
-bool WriteShortcut(const std::string& path, const ShortcutFields& fields) {
-  const HRESULT initialized = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
-  bool saved = false;
-  IShellLinkA* link = nullptr;
-  IPersistFile* file = nullptr;
-  if (SUCCEEDED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA,
-                                 reinterpret_cast<void**>(&link)))) {
-    link->SetPath(fields.target.c_str());
-    link->SetArguments(fields.arguments.c_str());
-    link->SetWorkingDirectory(fields.workingFolder.c_str());
-    link->SetShowCmd(fields.windowStyle);
-    saved = SUCCEEDED(link->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&file))) &&
-            SUCCEEDED(file->Save(WideFromAnsi(path).c_str(), TRUE));
-  }
-  if (file) file->Release();
-  if (link) link->Release();
-  if (SUCCEEDED(initialized)) CoUninitialize();
-  return saved;
-}
-
 
 std::optional<ShortcutFields> ReadShortcutTwice(const std::string& path) {
   const std::optional<ShortcutFields> shell = ReadShortcut(path);

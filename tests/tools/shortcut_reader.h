@@ -30,7 +30,7 @@ inline std::optional<ShortcutFields> ReadShortcut(const std::string& path) { ret
 // which can start lnkinfo, a Linux program.
 std::optional<ShortcutFields> ReadShortcutTwice(const std::string& path);
 
-// Writes a shortcut through IShellLinkA; false when it could not be saved.
-bool WriteShortcut(const std::string& path, const ShortcutFields& fields);
+// Writes a shortcut through IShellLinkA, as another program would; false when it could not be saved.
+inline bool WriteShortcut(const std::string& path, const ShortcutFields& fields) { return WriteShellLink(path, fields); }
 
 }  // namespace quillet::testing

@@ -17,6 +17,7 @@ std::string WithoutTrailingSlash(std::string path) {
 }
 
 std::string Child(const std::string& folder, const std::string& name) {
+  if (folder.empty()) return name;
   return folder.back() == '\\' ? folder + name : folder + "\\" + name;
 }
 
@@ -64,16 +65,22 @@ void FolderTree::ShowDrives(HWND tree) {
   }
 }
 
-void FolderTree::ShowRoot(HWND tree, const std::string& folder) {
+void FolderTree::ShowRoots(HWND tree, const std::vector<std::string>& folders) {
   Reset(tree);
-  const std::string path = WithoutTrailingSlash(folder);
-  // A drive shows as "C:\", a folder by its own name.
-  const auto slash = path.rfind('\\');
-  const std::string name = path.size() <= 3 || slash == std::string::npos ? path : path.substr(slash + 1);
-  const HTREEITEM root = Add(TVI_ROOT, name, path);
-  ListChildren(root);
-  TreeView_Expand(tree_, root, TVE_EXPAND);
-  TreeView_SelectItem(tree_, root);
+  HTREEITEM first = nullptr;
+  for (const std::string& folder : folders) {
+    const std::string path = WithoutTrailingSlash(folder);
+    if (path.empty()) continue;
+    // A drive shows as "C:\", a folder by its own name.
+    const auto slash = path.rfind('\\');
+    const std::string name = path.size() <= 3 || slash == std::string::npos ? path : path.substr(slash + 1);
+    const HTREEITEM root = Add(TVI_ROOT, name, path);
+    if (first) continue;
+    first = root;
+    ListChildren(root);
+    TreeView_Expand(tree_, root, TVE_EXPAND);
+  }
+  if (first) TreeView_SelectItem(tree_, first);
 }
 
 HTREEITEM FolderTree::Add(HTREEITEM parent, const std::string& text, std::string path) {
@@ -120,7 +127,7 @@ bool FolderTree::Select(const std::string& path) {
       TreeView_EnsureVisible(tree_, item);
       return true;
     }
-    const std::string prefix = here.back() == '\\' ? here : here + "\\";
+    const std::string prefix = !here.empty() && here.back() == '\\' ? here : here + "\\";
     if (wanted.rfind(prefix, 0) == 0) {
       ListChildren(item);
       TreeView_Expand(tree_, item, TVE_EXPAND);

@@ -7,6 +7,7 @@
 
 #include <deque>
 #include <string>
+#include <vector>
 
 #include "ui/common/scoped_ui_handles.h"
 
@@ -20,8 +21,8 @@ class FolderTree {
 
   // Shows every drive at the top level.
   void ShowDrives(HWND tree);
-  // Shows one folder as the only top-level node, opened.
-  void ShowRoot(HWND tree, const std::string& folder);
+  // Shows each folder (empty ones left out) as a top-level node, the first opened and selected.
+  void ShowRoots(HWND tree, const std::vector<std::string>& folders);
 
   // Opens the nodes down to `path` (letter case ignored) and selects it. False when the tree does
   // not hold it; the selection is then unchanged.

@@ -15,13 +15,15 @@ std::optional<int> PumpPendingMessages(const std::function<bool(MSG&)>& shortcut
   return std::nullopt;
 }
 
-int RunMessageLoop(const std::function<bool(MSG&)>& shortcuts, const std::function<std::vector<HANDLE>()>& handles,
-                   const std::function<void(HANDLE)>& signalled) {
+int RunMessageLoop(LoopClient& client) {
+  const auto shortcuts = [&client](MSG& message) { return client.TranslateShortcut(message); };
   for (;;) {
-    const std::vector<HANDLE> waited = handles();
+    const std::vector<HANDLE> waited = client.WatchHandles();
     const DWORD count = static_cast<DWORD>(waited.size());
-    const DWORD woken = MsgWaitForMultipleObjectsEx(count, waited.data(), INFINITE, QS_ALLINPUT, MWMO_INPUTAVAILABLE);
-    if (woken < WAIT_OBJECT_0 + count) signalled(waited[woken - WAIT_OBJECT_0]);
+    const DWORD woken =
+        MsgWaitForMultipleObjectsEx(count, waited.data(), client.MsUntilDue(), QS_ALLINPUT, MWMO_INPUTAVAILABLE);
+    if (woken < WAIT_OBJECT_0 + count) client.OnSignalled(waited[woken - WAIT_OBJECT_0]);
+    if (client.MsUntilDue() == 0) client.OnDue();
     if (const std::optional<int> quit = PumpPendingMessages(shortcuts)) return *quit;
   }
 }

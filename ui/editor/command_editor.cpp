@@ -1,5 +1,7 @@
 #include "ui/editor/command_editor.h"
 
+#include <commdlg.h>
+
 #include <array>
 
 #include "resources/resource_ids.h"
@@ -14,7 +16,6 @@ namespace {
 constexpr std::array<int, 4> kParameterBoxes{IDC_EDITOR_PARAMETER1, IDC_EDITOR_PARAMETER2, IDC_EDITOR_PARAMETER3,
                                              IDC_EDITOR_PARAMETER4};
 constexpr const char* kWindowModes[] = {"Normal", "Minimized", "Maximized"};
-constexpr unsigned kFileMustExist = 4096;  // OFN_FILEMUSTEXIST
 
 // The help topic of each control: the name, the parameters, the window mode; F1 on any other
 // control of the editor opens the topic on names, where the editor's help begins.
@@ -35,15 +36,22 @@ int HelpTopicOf(int controlId) {
 
 }  // namespace
 
-CommandEditor::CommandEditor(std::string programFolder, HWND mainWindow, Prompt& prompt, CommandListOwner& list,
-                             EditorMode mode, std::string oldName)
-    : DialogBase(IDD_COMMAND_EDITOR),
-      programFolder_(std::move(programFolder)),
-      mainWindow_(mainWindow),
-      prompt_(prompt),
-      list_(list),
-      mode_(mode),
-      oldName_(std::move(oldName)) {}
+CommandEditor::CommandEditor(const StoreContext& store, Prompt& prompt, CommandListOwner& list, EditorMode mode,
+                             EditedCommand edited)
+    : DialogBase(IDD_COMMAND_EDITOR), store_(store), prompt_(prompt), list_(list), mode_(mode), edited_(std::move(edited)) {}
+
+// A modal dialog disables only its owner, the editor; the main window is kept from input too, so
+// that nothing there removes rows or opens another editor under the editor's feet.
+CommandEditor::NestedDialog::NestedDialog(CommandEditor& editor)
+    : editor_(editor), mainWasEnabled_(editor.store_.owner && IsWindowEnabled(editor.store_.owner)) {
+  ++editor_.nestedDialogs_;
+  if (mainWasEnabled_) EnableWindow(editor_.store_.owner, FALSE);
+}
+
+CommandEditor::NestedDialog::~NestedDialog() {
+  --editor_.nestedDialogs_;
+  if (mainWasEnabled_) EnableWindow(editor_.store_.owner, TRUE);
+}
 
 bool CommandEditor::OnInit() {
   if (mode_ == EditorMode::Update) SetWindowTextA(Handle(), "Update Command");
@@ -62,7 +70,7 @@ bool CommandEditor::OnInit() {
 void CommandEditor::Fill(const UserCommandRow& row) {
   SetItemText(IDC_EDITOR_COMMAND, row.name);  // the name rule applies, as if it were typed
   SetItemText(IDC_EDITOR_PATH, row.target);
-  SetItemText(IDC_EDITOR_MODE, WindowModeBoxTextOfStored(row.windowModeText));
+  SetItemText(IDC_EDITOR_MODE, WindowModeBoxTextOf(row.windowMode));
   const ParameterBoxes boxes = SplitParameters(row.parameters);
   for (std::size_t i = 0; i < boxes.size(); ++i) SetItemText(kParameterBoxes[i], boxes[i]);
 }
@@ -83,33 +91,35 @@ void CommandEditor::ApplyNameRule() {
 }
 
 void CommandEditor::Save() {
+  const NestedDialog asking(*this);
   EditorInput input = ReadInput();
-  const bool valid = ValidateInput(input, mode_, oldName_, list_.UserCommandRows(), list_.ShadowingPrograms(), prompt_);
+  const std::optional<EntryClaim> claim =
+      ValidateInput(input, mode_, edited_, list_.UserCommandRows(), list_.ShadowingPrograms(), store_, prompt_);
   SetItemText(IDC_EDITOR_PATH, input.path);  // the folder rule's "\" stays either way
-  if (!valid) return;
-  const StoreContext store{programFolder_, mainWindow_, prompt_};
-  if (!SaveCommand(store, input, mode_, oldName_, list_.UserCommandRows())) return;
+  if (!claim || !SaveCommand(store_, prompt_, input, mode_, edited_, *claim, list_.UserCommandRows())) return;
   list_.UserCommandsSaved();
   if (IsDlgButtonChecked(Handle(), IDC_EDITOR_SECURITY) == BST_CHECKED) {
-    ShowFileProperties(store, GeneratedFilePath(programFolder_, input.name, ".lnk"));
+    ShowFileProperties(store_, GeneratedFilePath(store_.programFolder, input.name, ".lnk"));
   }
   Close(IDOK);
 }
 
 void CommandEditor::PickFile() {
-  const auto chosen = prompt_.OpenFile({"All Files (*.*)|*.*|Exe Files (*.exe)|*.exe", 1, kFileMustExist});
+  const NestedDialog choosing(*this);
+  const auto chosen = prompt_.OpenFile({"All Files (*.*)|*.*|Exe Files (*.exe)|*.exe", 1, OFN_FILEMUSTEXIST});
   if (chosen) lastChosenFile_ = *chosen;
   // However the dialog closed, the path box shows the file chosen last in this editor.
   SetItemText(IDC_EDITOR_PATH, lastChosenFile_);
 }
 
 void CommandEditor::PickFolder() {
+  const NestedDialog choosing(*this);
   const auto folder = prompt_.ChooseFolder();
   if (!folder) return;
   SetItemText(IDC_EDITOR_PATH, !folder->empty() && folder->back() == '\\' ? *folder : *folder + "\\");
 }
 
-void CommandEditor::ShowHelp(int topic) { prompt_.ShowHelpTopic(programFolder_ + "\\quillet.chm", topic); }
+void CommandEditor::ShowHelp(int topic) { prompt_.ShowHelpTopic(store_.programFolder + "\\quillet.chm", topic); }
 
 bool CommandEditor::OnCommand(int id, int code, HWND control) {
   switch (id) {

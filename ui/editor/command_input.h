@@ -2,9 +2,11 @@
 // What the command editor's boxes hold, how it is checked, and how it is saved. Plain functions
 // over the main window's user command list, so that they work (and test) without the dialog.
 
+#include <optional>
 #include <string>
 
 #include "store/command_table.h"
+#include "store/save_command.h"
 #include "store/shadowing.h"
 #include "store/store_context.h"
 #include "ui/common/prompt.h"
@@ -21,18 +23,25 @@ struct EditorInput {
   std::string windowMode;  // the text of the window-mode box
 };
 
-// Checks the input in order and tells the user of the first failure; true when it may be saved.
-// A folder path (one without any ".") gets its final "\" here even when a later check fails.
-// `oldName` is the name the command had when an update began.
-// Last it asks before a name that `shadows` holds: Windows would start another program for it.
-bool ValidateInput(EditorInput& input, EditorMode mode, const std::string& oldName, const UserCommandList& rows,
-                   const ShadowIndex& shadows, Prompt& prompt);
+// The command an update edits: its row's name and the name of its files.
+struct EditedCommand {
+  std::string name;
+  std::string fileName;
+};
 
-// Saves checked input. The launcher shortcut is requested first; when that cannot be done the
-// user has been told, nothing else is written and the result is false. Then the App Paths entry,
-// the list row and the definition file. The row of an update is found by its old name when
-// saving (the list may have changed while the editor was open); it keeps its place and icon.
-bool SaveCommand(const StoreContext& store, const EditorInput& input, EditorMode mode, const std::string& oldName,
-                 UserCommandList& rows);
+// Checks the input in order and tells the user of the first failure; what the save may claim
+// when the input may be saved, nothing when not. A folder path (one without any ".") gets its
+// final "\" here even when a later check fails. The a-z and 0-9 rule holds for names typed anew:
+// an update keeps a name the command already has. Last it asks before a name that another
+// command has, and before a name that `shadows` holds (Windows would start another program).
+std::optional<EntryClaim> ValidateInput(EditorInput& input, EditorMode mode, const EditedCommand& edited,
+                                        const UserCommandList& rows, const ShadowIndex& shadows,
+                                        const StoreContext& store, Prompt& prompt);
+
+// Saves checked input; false, after telling the user why, when it could not be saved. An update
+// saves over the row of `edited`, which keeps its place and icon; a rename writes the new name
+// whole before the old one goes.
+bool SaveCommand(const StoreContext& store, Prompt& prompt, const EditorInput& input, EditorMode mode,
+                 const EditedCommand& edited, EntryClaim claim, UserCommandList& rows);
 
 }  // namespace quillet

@@ -29,10 +29,9 @@ std::int16_t WindowModeOfBoxText(const std::string& text) {
   return 1;
 }
 
-std::string WindowModeBoxTextOfStored(const std::string& stored) {
-  const std::string code = TrimSpaces(stored);
-  if (code == "3") return kMaximized;
-  if (code == "7") return kMinimized;
+std::string WindowModeBoxTextOf(std::int16_t windowMode) {
+  if (windowMode == 3) return kMaximized;
+  if (windowMode == 7) return kMinimized;
   return kNormal;
 }
 

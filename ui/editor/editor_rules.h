@@ -19,9 +19,8 @@ bool HasOnlyNameCharacters(const std::string& name);
 std::string WindowModeBoxText(const std::string& text);
 // The code a window-mode text stands for: 7 "Minimized", 3 "Maximized", 1 for anything else.
 std::int16_t WindowModeOfBoxText(const std::string& text);
-// The box text for a stored window mode (blanks around it ignored): "3" Maximized,
-// "7" Minimized, anything else Normal.
-std::string WindowModeBoxTextOfStored(const std::string& stored);
+// The box text for a window mode: Maximized, Minimized, else Normal.
+std::string WindowModeBoxTextOf(std::int16_t windowMode);
 
 using ParameterBoxes = std::array<std::string, 4>;
 

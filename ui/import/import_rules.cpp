@@ -24,6 +24,15 @@ const char* ShellFolderValueName(ImportSource source) {
   return "";
 }
 
+const char* CommonShellFolderValueName(ImportSource source) {
+  switch (source) {
+    case ImportSource::Desktop: return "Common Desktop";
+    case ImportSource::StartMenu: return "Common Programs";
+    case ImportSource::Favorites: return nullptr;
+  }
+  return nullptr;
+}
+
 const char* ShortcutExtension(ImportSource source) { return source == ImportSource::Favorites ? ".url" : ".lnk"; }
 
 std::string SuggestCommandName(const std::string& shortcutFileName) {
@@ -36,6 +45,15 @@ std::string SuggestCommandName(const std::string& shortcutFileName) {
 
 ImportRow MakeImportRow(const std::string& folder, const std::string& fileName) {
   return {false, SuggestCommandName(fileName), fileName, folder + "\\" + fileName};
+}
+
+void AppendImportRows(ImportList& rows, const std::string& folder, const std::vector<std::string>& fileNames,
+                      bool suggestOnce) {
+  for (const std::string& fileName : fileNames) {
+    ImportRow row = MakeImportRow(folder, fileName);
+    if (suggestOnce && CheckIfExists(rows, row.name)) row.name.clear();
+    rows.push_back(std::move(row));
+  }
 }
 
 bool CheckIfExists(const ImportList& rows, const std::string& name) {

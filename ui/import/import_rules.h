@@ -12,6 +12,9 @@ enum class ImportSource { Desktop, StartMenu, Favorites };
 const char* ImportSourceName(ImportSource source);
 // The value of the user's "Shell Folders" key that names the folder to import from.
 const char* ShellFolderValueName(ImportSource source);
+// The value of the machine's "Shell Folders" key that names the folder of all users where most
+// installers put their shortcuts ("Common Desktop", "Common Programs"); nullptr for the Favorites.
+const char* CommonShellFolderValueName(ImportSource source);
 // The shortcut files listed for a source: ".lnk", or ".url" for the Favorites.
 const char* ShortcutExtension(ImportSource source);
 
@@ -29,6 +32,11 @@ struct ImportRow {
 using ImportList = std::vector<ImportRow>;
 
 ImportRow MakeImportRow(const std::string& folder, const std::string& fileName);
+
+// Appends a row for each shortcut file of `folder`. A name already suggested in the rows is not
+// suggested again when `suggestOnce` (for the folder of all users, listed after the user's own).
+void AppendImportRows(ImportList& rows, const std::string& folder, const std::vector<std::string>& fileNames,
+                      bool suggestOnce);
 
 // Whether a row of that name (without its surrounding blanks, with case) is in the list.
 bool CheckIfExists(const ImportList& rows, const std::string& name);

@@ -6,6 +6,7 @@
 #include <array>
 
 #include "store/shell_folders.h"
+#include "store/text.h"
 #include "ui/common/dpi.h"
 #include "ui/import/import_wizard_ids.h"
 #include "ui/import/shortcut_files.h"
@@ -36,20 +37,15 @@ constexpr StaticText kTexts[] = {
 
 }  // namespace
 
-ImportWizard::ImportWizard(std::string programFolder, HWND mainWindow, Prompt& prompt, CommandListOwner& list,
-                           ImportSource source)
-    : DialogBase(IDD_IMPORT_WIZARD),
-      programFolder_(std::move(programFolder)),
-      mainWindow_(mainWindow),
-      prompt_(prompt),
-      list_(list),
-      source_(source) {}
+ImportWizard::ImportWizard(const StoreContext& store, Prompt& prompt, CommandListOwner& list, ImportSource source)
+    : DialogBase(IDD_IMPORT_WIZARD), store_(store), prompt_(prompt), list_(list), source_(source) {}
 
 bool ImportWizard::OnInit() {
   for (const StaticText& text : kTexts) SetItemText(text.id, text.text);
   const std::string source = ImportSourceName(source_);
   SetItemText(IDC_WIZARD_FOLDER_LABEL, "&" + source + " Folder:");
-  SetItemText(IDC_WIZARD_FOLDER, ReadShellFolder(ShellFolderValueName(source_)));
+  userFolder_ = ReadShellFolder(ShellFolderValueName(source_));
+  SetItemText(IDC_WIZARD_FOLDER, userFolder_);
   SetWindowTextA(Handle(), ("Import Wizard - " + source).c_str());
 
   const HWND list = Item(IDC_WIZARD_LIST);
@@ -78,24 +74,34 @@ void ImportWizard::ShowStep(bool two) {
   SetFocus(Item(two ? IDC_WIZARD_LIST : IDC_WIZARD_FOLDER));
 }
 
+std::vector<std::string> ImportWizard::ImportFolders() const {
+  // The folder is taken exactly as it stands in the box. Most installers put their shortcuts in
+  // the folders of all users, so those come too, after the user's own.
+  std::vector<std::string> folders{ItemText(IDC_WIZARD_FOLDER)};
+  const char* common = CommonShellFolderValueName(source_);
+  if (common && !userFolder_.empty() && folders[0] == userFolder_) {
+    const std::string commonFolder = ReadCommonShellFolder(common);
+    if (!commonFolder.empty() && !SameNameIgnoringCase(commonFolder, userFolder_)) folders.push_back(commonFolder);
+  }
+  return folders;
+}
+
 void ImportWizard::Next() {
-  // The folder is taken exactly as it stands in the box.
-  const std::string importFolder = ItemText(IDC_WIZARD_FOLDER);
+  const std::vector<std::string> folders = ImportFolders();
   rows_.clear();
+  ShowStep(true);
   if (source_ == ImportSource::Desktop) {
-    for (const std::string& file : ListShortcutFiles(importFolder, ".lnk")) {
-      rows_.push_back(MakeImportRow(importFolder, file));
+    for (std::size_t i = 0; i < folders.size(); ++i) {
+      AppendImportRows(rows_, folders[i], ListShortcutFiles(folders[i], ".lnk"), i > 0);
     }
-    ShowStep(true);
   } else {
-    ShowStep(true);
-    PickShortcuts(rows_, importFolder);
+    PickShortcuts(rows_, folders);
   }
   ShowRows();
 }
 
-void ImportWizard::PickShortcuts(ImportList& rows, const std::string& importFolder) {
-  ShortcutPicker picker(rows, source_, importFolder);
+void ImportWizard::PickShortcuts(ImportList& rows, const std::vector<std::string>& folders) {
+  ShortcutPicker picker(rows, source_, folders);
   picker.ShowModal(Handle());
 }
 
@@ -135,7 +141,7 @@ void ImportWizard::Import() {
       wizard.Close(IDOK);
     }
   } closeWhenDone{*this};
-  ImportShortcuts({programFolder_, mainWindow_, prompt_}, prompt_, rows_, list_);
+  ImportShortcuts(store_, prompt_, rows_, list_);
 }
 
 bool ImportWizard::OnCommand(int id, int code, HWND control) {

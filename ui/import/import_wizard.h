@@ -4,7 +4,9 @@
 // tick and import.
 
 #include <string>
+#include <vector>
 
+#include "store/store_context.h"
 #include "ui/common/command_list_owner.h"
 #include "ui/common/dialog_base.h"
 #include "ui/common/prompt.h"
@@ -14,8 +16,7 @@ namespace quillet {
 
 class ImportWizard : public DialogBase {
  public:
-  ImportWizard(std::string programFolder, HWND mainWindow, Prompt& prompt, CommandListOwner& list,
-               ImportSource source);
+  ImportWizard(const StoreContext& store, Prompt& prompt, CommandListOwner& list, ImportSource source);
 
   const ImportList& Rows() const { return rows_; }
   bool InStepTwo() const { return stepTwo_; }
@@ -26,9 +27,9 @@ class ImportWizard : public DialogBase {
   LRESULT OnNotify(const NMHDR& header) override;
   bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& result) override;
 
-  // Opens the shortcut picker on the import folder; the picker adds to the rows. Tests replace
+  // Opens the shortcut picker on the import folders; the picker adds to the rows. Tests replace
   // it, since the picker is modal.
-  virtual void PickShortcuts(ImportList& rows, const std::string& importFolder);
+  virtual void PickShortcuts(ImportList& rows, const std::vector<std::string>& folders);
 
  private:
   void ShowStep(bool two);
@@ -38,11 +39,15 @@ class ImportWizard : public DialogBase {
   void RenameSelectedRow();
   void Import();
 
-  std::string programFolder_;
-  HWND mainWindow_;
+  // The folders to import from: the box's, and the one of all users while the box holds the
+  // user's own folder.
+  std::vector<std::string> ImportFolders() const;
+
+  const StoreContext& store_;
   Prompt& prompt_;
   CommandListOwner& list_;
   ImportSource source_;
+  std::string userFolder_;  // the user's folder of the source, as Windows names it
   ImportList rows_;
   bool stepTwo_ = false;
   bool importing_ = false;

@@ -1,8 +1,6 @@
 #pragma once
 // Importing the ticked rows of the import list: each shortcut becomes a user command.
 
-#include <windows.h>
-
 #include "store/store_context.h"
 #include "ui/common/command_list_owner.h"
 #include "ui/common/prompt.h"
@@ -10,15 +8,11 @@
 
 namespace quillet {
 
-// How long the import waits for a script to say it has finished.
-inline constexpr DWORD kImportScriptTimeoutMs = 30000;
-
-// For every ticked row, in order: asks before it replaces a command of the same name, copies the
-// shortcut into Cmds, writes its App Paths entry, has the import script write the definition
-// file and waits for it with the windows kept painted, then lists the command. A row whose name
-// cannot be used, or whose script does not finish, is reported by name and leaves nothing
-// behind; the other rows go on.
-void ImportShortcuts(const StoreContext& store, Prompt& prompt, const ImportList& rows, CommandListOwner& list,
-                     DWORD scriptTimeoutMs = kImportScriptTimeoutMs);
+// For every ticked row, in order: asks before it replaces a command of the same name or another
+// program's entry, then saves the shortcut as a command (its copy is the launcher; the import
+// script, or Quillet's own code, writes the definition file) and lists it. A row whose name
+// cannot be used, or that cannot be imported, is reported by name and leaves nothing behind;
+// the other rows go on.
+void ImportShortcuts(const StoreContext& store, Prompt& prompt, const ImportList& rows, CommandListOwner& list);
 
 }  // namespace quillet

@@ -14,15 +14,15 @@ constexpr const char* kInstruction =
     "you want to import as run-commands.";
 }  // namespace
 
-ShortcutPicker::ShortcutPicker(ImportList& rows, ImportSource source, std::string importFolder)
-    : DialogBase(IDD_SHORTCUT_PICKER), rows_(rows), source_(source), importFolder_(std::move(importFolder)) {}
+ShortcutPicker::ShortcutPicker(ImportList& rows, ImportSource source, std::vector<std::string> folders)
+    : DialogBase(IDD_SHORTCUT_PICKER), rows_(rows), source_(source), folders_(std::move(folders)) {}
 
 bool ShortcutPicker::OnInit() {
   SetItemText(IDC_PICKER_INSTRUCTION, kInstruction);
   int edges[] = {120, 260, -1};
   SendMessageA(Item(IDC_PICKER_STATUS), SB_SETPARTS, 3, reinterpret_cast<LPARAM>(edges));
   // Selecting the root shows its shortcuts until the user picks another folder.
-  tree_.ShowRoot(Item(IDC_PICKER_TREE), importFolder_);
+  tree_.ShowRoots(Item(IDC_PICKER_TREE), folders_);
   ShowFolder(tree_.SelectedPath());
   UpdateStatusBar();
   return true;
@@ -98,6 +98,14 @@ bool ShortcutPicker::OnCommand(int id, int code, HWND control) {
       return true;
   }
   return DialogBase::OnCommand(id, code, control);
+}
+
+bool ShortcutPicker::OnMessage(UINT message, WPARAM, LPARAM, INT_PTR& result) {
+  if (message != WM_CLOSE) return false;
+  // The close box ends the picker as Ok does: only Cancel takes the rows back.
+  Close(IDOK);
+  result = TRUE;
+  return true;
 }
 
 LRESULT ShortcutPicker::OnNotify(const NMHDR& header) {

@@ -13,8 +13,9 @@ namespace quillet {
 
 class ShortcutPicker : public DialogBase {
  public:
-  // Adds to `rows` directly; Cancel empties it again.
-  ShortcutPicker(ImportList& rows, ImportSource source, std::string importFolder);
+  // Adds to `rows` directly; Cancel (and Esc) empties it again, the close box keeps it. The tree
+  // shows each of `folders` (the user's own first, then the one of all users).
+  ShortcutPicker(ImportList& rows, ImportSource source, std::vector<std::string> folders);
 
   FolderTree& Tree() { return tree_; }
   // The shortcuts the file list shows, as listed.
@@ -25,6 +26,7 @@ class ShortcutPicker : public DialogBase {
   bool OnInit() override;
   bool OnCommand(int id, int code, HWND control) override;
   LRESULT OnNotify(const NMHDR& header) override;
+  bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& result) override;
 
  private:
   void ShowFolder(const std::string& folder);
@@ -34,7 +36,7 @@ class ShortcutPicker : public DialogBase {
 
   ImportList& rows_;
   ImportSource source_;
-  std::string importFolder_;
+  std::vector<std::string> folders_;
   std::string shownFolder_;
   FolderTree tree_;
 };

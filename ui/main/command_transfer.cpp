@@ -1,18 +1,16 @@
 #include "ui/main/command_transfer.h"
 
-#include <windows.h>
+#include <commdlg.h>
 
 #include <algorithm>
-#include <deque>
 
 #include "store/app_paths_store.h"
 #include "store/command_list_file.h"
-#include "store/new_command.h"
-#include "store/store_paths.h"
-#include "store/text.h"
+#include "store/launcher_queue.h"
+#include "store/save_command.h"
 #include "store/whole_file.h"
-#include "ui/common/message_pump.h"
 #include "ui/common/replace_questions.h"
+#include "ui/common/store_messages.h"
 
 namespace quillet {
 
@@ -22,45 +20,42 @@ constexpr const char* kFilter = "Command lists (*.txt)|*.txt|All Files (*.*)|*.*
 constexpr unsigned kSaveFlags = OFN_OVERWRITEPROMPT | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY;
 constexpr unsigned kOpenFlags = OFN_FILEMUSTEXIST | OFN_HIDEREADONLY;
 constexpr std::size_t kLargestList = 64u << 20;
-// A restore lets two scripts write launcher shortcuts at a time, rather than hundreds at once:
-// before it starts another, it waits (at most this long) for the shortcut of the one before last.
-constexpr std::size_t kScriptsAtOnce = 2;
-constexpr DWORD kShortcutWaitMs = 30000;
-
-// Keeps a window from taking input while it lives, as a modal dialog keeps its owner.
-class InputBlocked {
- public:
-  explicit InputBlocked(HWND window) : window_(window && !EnableWindow(window, FALSE) ? window : nullptr) {}
-  InputBlocked(const InputBlocked&) = delete;
-  InputBlocked& operator=(const InputBlocked&) = delete;
-  ~InputBlocked() {
-    if (window_) EnableWindow(window_, TRUE);
-  }
-
- private:
-  HWND window_;  // null when it was disabled already
-};
 
 std::string Commands(std::size_t count) {
   return count == 1 ? "1 command" : std::to_string(count) + " commands";
 }
 
+std::string Listed(const std::vector<std::string>& names) {
+  std::string list;
+  for (std::size_t i = 0; i < names.size(); ++i) list += (i == 0 ? " " : ", ") + names[i];
+  return list;
+}
+
 }  // namespace
+
+DWORD LongestRestoreMs(std::size_t commands) { return static_cast<DWORD>((commands + 1) * kScriptWaitMs); }
 
 void ExportCommands(Prompt& prompt, const UserCommandList& rows) {
   const auto file = prompt.SaveFile({kFilter, 1, kSaveFlags, "txt"});
   if (!file) return;
   std::vector<CommandRecord> commands;
+  std::vector<std::string> leftOut;
   for (const UserCommandRow& row : rows) {
-    commands.push_back({row.name, row.target, row.parameters, WindowModeFromText(TrimSpaces(row.windowModeText))});
+    // What a restore would refuse would make it refuse the whole file.
+    if (CommandListRefusal(row.Command())) {
+      leftOut.push_back(row.name);
+    } else {
+      commands.push_back(row.Command());
+    }
   }
-  if (ReplaceFileContents(*file, CommandListText(commands))) {
-    prompt.Message(Commands(commands.size()) + (commands.size() == 1 ? " was" : " were") + " exported to " + *file +
-                       ".",
-                   kAppTitle, kOkOnly | kIconInformation);
-  } else {
+  if (!ReplaceFileContents(*file, CommandListText(commands))) {
     prompt.Message("The commands could not be written to " + *file + ".", kAppTitle, kOkOnly | kIconExclamation);
+    return;
   }
+  std::string message = Commands(commands.size()) + (commands.size() == 1 ? " was" : " were") + " exported to " +
+                        *file + ".";
+  if (!leftOut.empty()) message += "\r\nThese were left out, since they could not be restored:" + Listed(leftOut);
+  prompt.Message(message, kAppTitle, kOkOnly | (leftOut.empty() ? kIconInformation : kIconExclamation));
 }
 
 void RestoreCommands(const StoreContext& store, Prompt& prompt, CommandListOwner& list) {
@@ -75,35 +70,41 @@ void RestoreCommands(const StoreContext& store, Prompt& prompt, CommandListOwner
                    kAppTitle, kOkOnly | kIconExclamation);
     return;
   }
-  std::size_t restored = 0;
-  std::deque<std::string> pending;  // shortcuts asked for and not yet seen
-  const auto waitForOldest = [&] {
-    // Messages are handled while waiting; meanwhile the main window takes no input, so that no
-    // second restore, removal or exit starts inside this one.
-    const InputBlocked busy(store.owner);
-    if (WaitForFileWithMessages(pending.front(), kShortcutWaitMs)) ++restored;
-    pending.pop_front();
-  };
-  for (const CommandRecord& command : std::get<std::vector<CommandRecord>>(parsed)) {
-    if (!ConfirmReplacingName(prompt, command.name, list.UserCommandRows(), list.ShadowingPrograms(), kIconQuestion)) {
-      continue;
+  const auto& commands = std::get<std::vector<CommandRecord>>(parsed);
+  LauncherQueue launchers(store);
+  std::vector<std::string> saved, failed;
+  for (std::size_t i = 0; i < commands.size(); ++i) {
+    const CommandRecord& command = commands[i];
+    UserCommandList& rows = list.UserCommandRows();
+    const std::optional<EntryClaim> claim = ConfirmReplacingName(
+        prompt, store, command.name, ListsCommand(rows, command.name), list.ShadowingPrograms(),
+        OverwriteWords::Import, kIconQuestion);
+    if (!claim) continue;
+    SaveRequest request{command};
+    request.claim = *claim;
+    SaveOutcome outcome = SaveCommand(store, request, rows);
+    if (!outcome.Saved()) {
+      // No script, no script host, no writable key or folder: none of the rest would work either.
+      TellSaveFailure(prompt, store, outcome, command.name);
+      for (std::size_t rest = i; rest < commands.size(); ++rest) failed.push_back(commands[rest].name);
+      break;
     }
-    if (pending.size() == kScriptsAtOnce) waitForOldest();
-    // The wait is for the new shortcut, so an old one of the name is put aside until the script
-    // that writes the new one has started.
-    const std::string shortcut = GeneratedFilePath(store.programFolder, command.name, ".lnk");
-    const std::string aside = shortcut + ".old";
-    MoveFileExA(shortcut.c_str(), aside.c_str(), MOVEFILE_REPLACE_EXISTING);
-    const SaveOutcome outcome = SaveNewCommand(store, command, list.UserCommandRows());
-    if (outcome == SaveOutcome::NoShortcut) MoveFileExA(aside.c_str(), shortcut.c_str(), MOVEFILE_REPLACE_EXISTING);
-    DeleteFileA(aside.c_str());
-    if (outcome != SaveOutcome::Saved) break;  // no script, or no writable Cmds folder: none would work
-    pending.push_back(shortcut);
+    saved.push_back(command.name);
+    launchers.Add(command.name, outcome);
     list.UserCommandsSaved();
   }
-  while (!pending.empty()) waitForOldest();
-  prompt.Message(Commands(restored) + (restored == 1 ? " was" : " were") + " restored.", kAppTitle,
-                 kOkOnly | kIconInformation);
+  // A command whose launcher shortcut never came cannot start: it is not kept.
+  const std::vector<std::string> missing = launchers.Finish();
+  for (const std::string& name : missing) {
+    DeleteCommand(store, name);
+    RemoveFromCommandList(list.UserCommandRows(), name);
+  }
+  if (!missing.empty()) list.UserCommandsSaved();
+  failed.insert(failed.begin(), missing.begin(), missing.end());
+  const std::size_t restored = saved.size() - missing.size();
+  std::string message = Commands(restored) + (restored == 1 ? " was" : " were") + " restored.";
+  if (!failed.empty()) message += "\r\nThese could not be restored:" + Listed(failed);
+  prompt.Message(message, kAppTitle, kOkOnly | (failed.empty() ? kIconInformation : kIconExclamation));
 }
 
 }  // namespace quillet

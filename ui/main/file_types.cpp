@@ -4,6 +4,7 @@
 #include <array>
 #include <string_view>
 
+#include "store/target_path.h"
 #include "store/text.h"
 
 namespace quillet {
@@ -53,7 +54,7 @@ std::string PathKey(const std::string& path) {
   return LowerAscii(path.size() > 4 ? path.substr(path.size() - 4) : path);
 }
 
-bool ShowsAsWebAddress(const std::string& path) { return TrimSpaces(path).rfind("http://", 0) == 0; }
+bool ShowsAsWebAddress(const std::string& path) { return IsWebAddress(TrimSpaces(path)); }
 
 std::string FileTypeName(const std::string& path) {
   if (ShowsAsWebAddress(path)) return "URL";
@@ -75,6 +76,7 @@ int IconIndexForPath(const std::string& path) {
 }
 
 bool HasOwnIcon(const std::string& path) {
+  if (ShowsAsWebAddress(path)) return false;  // not a file to take an icon from
   const std::string key = PathKey(path);
   return key == ".exe" || key == ".dll";
 }

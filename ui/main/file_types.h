@@ -12,9 +12,9 @@ namespace quillet {
 // The last four characters of the path (all of it when shorter), lower-cased: ".exe", "html".
 std::string PathKey(const std::string& path);
 
-// How the type and icon tables tell an address: the path, without its surrounding blanks,
-// begins with "http://" (case counts). What a command does with its target follows the wider
-// rule of IsWebAddress (store/target_path.h), which cshortcut.vbs shares.
+// How the type and icon tables tell an address: the path, without its surrounding blanks, is a
+// web address of any scheme by the rule that cshortcut.vbs shares (IsWebAddress,
+// store/target_path.h), so that what the list shows is what the command does.
 bool ShowsAsWebAddress(const std::string& path);
 
 // "Executable", "Webpage", ..., "Folder" for a path ending in "\", else "Other"; "URL" for a
@@ -31,7 +31,7 @@ inline constexpr int kBuiltInIconCount = 13;
 // The built-in icon for a path: the folder icon for a final "\", the web icon for a web address.
 int IconIndexForPath(const std::string& path);
 
-// Programs (".exe", ".dll") show their own icon, extracted from the file.
+// Programs (".exe", ".dll", but not at a web address) show their own icon, extracted from the file.
 bool HasOwnIcon(const std::string& path);
 
 // The texts of the status bar's count and type panels for the user list and its selected row.

@@ -7,8 +7,10 @@
 #include "store/first_run.h"
 #include "store/program_folder.h"
 #include "store/wide_text.h"
+#include "store/writer_choice.h"
 #include "ui/common/message_loop.h"
 #include "ui/common/system_prompt.h"
+#include "ui/main/elevation.h"
 #include "ui/main/main_window.h"
 #include "ui/main/start_arguments.h"
 #include "ui/main/startup.h"
@@ -22,21 +24,16 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
   // code page lacks into '?', and start-up must see them to refuse them.
   SystemPrompt prompt;
   const std::string programFolder = ProgramFolder();
-  const StartOutcome outcome =
-      RunStartup(StoreContext{programFolder, nullptr, prompt}, prompt, ArgumentTextOf(Utf8FromWide(GetCommandLineW())),
-                 StartupSettings{kUserSettingsKey});
+  const WriterChoice writer;  // the scripts where Windows runs VBScript, else Quillet's own code
+  const StoreContext store{programFolder, writer, ScopeOfProgramFolder(programFolder)};
+  const SystemElevation elevation;
+  const StartOutcome outcome = RunStartup(store, prompt, ArgumentTextOf(Utf8FromWide(GetCommandLineW())),
+                                          StartupSettings{kUserSettingsKey, elevation});
   if (outcome == StartOutcome::EndProgram) return 0;
 
-  MainWindow window(programFolder, prompt);
+  MainWindow window(store, prompt);
   if (!window.Create()) return 1;
   prompt.SetOwner(window.Handle());
-  if (outcome == StartOutcome::NormalStart) {
-    window.FinishNormalStart();
-  } else {
-    ShowWindow(window.Handle(), SW_SHOW);
-  }
-
-  return RunMessageLoop([&](MSG& message) { return window.TranslateShortcut(message); },
-                        [&] { return window.WatchHandles(); },
-                        [&](HANDLE signalled) { window.OnStoreChanged(signalled); });
+  window.FinishNormalStart();
+  return RunMessageLoop(window);
 }

@@ -12,6 +12,9 @@
 #include "ui/common/dialog_styling.h"
 #include "ui/common/dpi.h"
 #include "ui/common/twips.h"
+#include "ui/common/input_blocked.h"
+#include "ui/common/store_messages.h"
+#include "ui/common/script_wait.h"
 #include "ui/main/main_menu.h"
 
 namespace quillet {
@@ -20,8 +23,7 @@ namespace {
 
 constexpr const char* kClassName = "QuilletMainWindow";
 constexpr DWORD kStyle = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN;
-constexpr UINT_PTR kRefreshTimer = 1;
-constexpr UINT kRefreshDelayMs = 300;
+constexpr ULONGLONG kRefreshDelayMs = 300;
 
 // The window owns the image lists; the list views only borrow them.
 constexpr DWORD kListStyle = WS_CHILD | WS_TABSTOP | WS_BORDER | LVS_SHOWSELALWAYS | LVS_SINGLESEL | LVS_SHAREIMAGELISTS;
@@ -62,16 +64,22 @@ void SetColumnWidth(HWND list, int column, double twips, UINT dpi) {
 
 }  // namespace
 
-MainWindow::MainWindow(std::string programFolder, Prompt& prompt)
-    : programFolder_(std::move(programFolder)),
-      prompt_(prompt),
-      popup_([this](ActionPopup::Item item) { OnPopupItem(item); }) {}
+MainWindow::MainWindow(const StoreContext& store, Prompt& prompt)
+    : store_(store), prompt_(prompt), popup_([this](ActionPopup::Item item) { OnPopupItem(item); }) {
+  // A wait for a script in the middle of an action handles messages, so that the windows stay
+  // painted; meanwhile this window takes no input, so that no second action starts inside it.
+  store_.waitForScript = [this](HANDLE script, const std::string& file, DWORD timeoutMs) {
+    const InputBlocked busy(Handle());
+    return WaitForScriptWithMessages(script, file, timeoutMs);
+  };
+}
 
 bool MainWindow::Create() {
   const INITCOMMONCONTROLSEX controls{sizeof controls, ICC_WIN95_CLASSES};
   InitCommonControlsEx(&controls);
   const HICON icon = LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_QUILLET));
   if (!WindowBase::Create(kClassName, "Quillet", kStyle, 0, CreateMainMenu(), icon)) return false;
+  store_.owner = Handle();
   shortcuts_.Reset(CreateMainAccelerators());
   CreateControls();
 
@@ -159,29 +167,38 @@ void MainWindow::ApplyDpi(UINT dpi) {
 void MainWindow::FinishNormalStart() {
   ShowWindow(Handle(), SW_SHOW);
   UpdateWindow(Handle());
-  const StoreContext store = Store();
-  shadows_ = ShadowIndex(SystemSearchOrder());
+  shadows_ = ShadowsOf(store_);
   // Watched before the first reading, so that a command made meanwhile is not missed.
-  watch_ = std::make_unique<StoreWatch>(programFolder_);
-  LoadDefinitionFiles(store, userCommands_);
+  watch_ = std::make_unique<StoreWatch>(store_);
+  LoadDefinitionFiles(store_, userCommands_);
   ShowRows();
   if (!userCommands_.empty()) Select(kUserListId, 0);  // a list with rows always has one selected
   RefreshStatusBar();
-  SetWindowTextA(Handle(), "Quillet");
   commandIcons_->AssignMissingIcons(userCommands_);
   InvalidateRect(Control(kUserListId), nullptr, TRUE);
   SetUpCategoryPane();
-  WriteBuiltInVerbs(store);
+  if (!WriteBuiltInVerbs(store_)) TellRegistryFailure(prompt_);
   SetFocus(Control(kUserListId));
 }
 
 std::vector<HANDLE> MainWindow::WatchHandles() const { return watch_ ? watch_->Handles() : std::vector<HANDLE>(); }
 
-void MainWindow::OnStoreChanged(HANDLE signalled) {
+void MainWindow::OnSignalled(HANDLE signalled) {
   if (!watch_) return;
   watch_->Rearm(signalled);
   // A save or a script writes several files in a row: read once they are all there.
-  SetTimer(Handle(), kRefreshTimer, kRefreshDelayMs, nullptr);
+  refreshDue_ = GetTickCount64() + kRefreshDelayMs;
+}
+
+DWORD MainWindow::MsUntilDue() const {
+  if (refreshDue_ == 0) return INFINITE;
+  const ULONGLONG now = GetTickCount64();
+  return now >= refreshDue_ ? 0 : static_cast<DWORD>(refreshDue_ - now);
+}
+
+void MainWindow::OnDue() {
+  refreshDue_ = 0;
+  RefreshFromStore();
 }
 
 bool MainWindow::TranslateShortcut(MSG& message) {
@@ -232,6 +249,11 @@ void MainWindow::OnSize() {
 // The focus goes back to the control that had it when the window was last left, as in a
 // dialog: after a question, the arrow keys move in the list again.
 void MainWindow::OnActivate(bool active) {
+  if (active && !health_.empty()) {
+    // A target may have gone while the user was elsewhere: the marks are looked up afresh.
+    health_.clear();
+    InvalidateRect(Control(kUserListId), nullptr, FALSE);
+  }
   if (!active) {
     const HWND focus = GetFocus();
     if (focus && IsChild(Handle(), focus)) lastFocus_ = focus;
@@ -281,11 +303,9 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       // The help picture reports more than clicks.
       if (LOWORD(wParam) != kHelpPictureId || HIWORD(wParam) == STN_CLICKED) OnCommand(LOWORD(wParam));
       return 0;
-    case WM_TIMER:
-      if (wParam == kRefreshTimer) {
-        KillTimer(Handle(), kRefreshTimer);
-        RefreshFromStore();
-      }
+    case WM_CLOSE:
+      // Not while the editor's code waits below a dialog of its own: it would run on after its window went.
+      if (EditorReplaceable()) DestroyWindow(Handle());
       return 0;
     case WM_DESTROY:
       RemoveWindowSubclass(Control(kStatusBarId), StatusBarProcedure, 0);

@@ -18,6 +18,7 @@
 #include "store/command_table.h"
 #include "store/store_context.h"
 #include "store/store_watch.h"
+#include "ui/common/message_loop.h"
 #include "ui/common/prompt.h"
 #include "ui/common/scoped_ui_handles.h"
 #include "ui/common/shell_launcher.h"
@@ -31,9 +32,10 @@
 
 namespace quillet {
 
-class MainWindow : public WindowBase, private CommandListOwner {
+class MainWindow : public WindowBase, public LoopClient, private CommandListOwner {
  public:
-  MainWindow(std::string programFolder, Prompt& prompt);
+  // The store's owner and script waits are the window's own once it is made.
+  MainWindow(const StoreContext& store, Prompt& prompt);
 
   // Creates the window hidden, at its design size, centred on the screen, with its controls.
   bool Create();
@@ -42,17 +44,18 @@ class MainWindow : public WindowBase, private CommandListOwner {
   // status and icons, set up the category pane and write the Run-dialog verbs.
   void FinishNormalStart();
 
-  // Lets the menu shortcuts act on a message meant for this window or its controls.
-  bool TranslateShortcut(MSG& message);
-
-  // What the message loop waits on besides messages: the signals that the commands on disk or in
-  // App Paths changed (none before the normal start). After one, the lists are read again once
-  // the changes have settled, keeping the selected rows where they still exist.
-  std::vector<HANDLE> WatchHandles() const;
-  void OnStoreChanged(HANDLE signalled);
+  // The message loop's client. Menu shortcuts act on messages meant for this window or its
+  // controls. The loop waits on the signals that the commands on disk or in App Paths changed
+  // (none before the normal start); once the changes have settled, and only from the loop itself,
+  // the lists are read again, keeping the selected rows where they still exist.
+  bool TranslateShortcut(MSG& message) override;
+  std::vector<HANDLE> WatchHandles() const override;
+  void OnSignalled(HANDLE signalled) override;
+  DWORD MsUntilDue() const override;
+  void OnDue() override;
 
   // Opens the editor, not modal, on the selected user command; one already open for an update
-  // closes first, unsaved.
+  // closes first, unsaved (unless it shows a dialog of its own: it then stays as it is).
   void OpenCommandForUpdate();
   // The editor open for an update, if any (its window may have closed); the popup once opened.
   CommandEditor* Editor() const { return editor_.get(); }
@@ -71,7 +74,7 @@ class MainWindow : public WindowBase, private CommandListOwner {
  private:
   enum class Category { User, System };
 
-  StoreContext Store() const { return {programFolder_, Handle(), prompt_}; }
+  const StoreContext& Store() const { return store_; }
   UserCommandList& UserCommandRows() override { return userCommands_; }
   void UserCommandsSaved() override;
   const ShadowIndex& ShadowingPrograms() const override { return shadows_; }
@@ -89,6 +92,9 @@ class MainWindow : public WindowBase, private CommandListOwner {
   void Select(MainControl list, std::size_t row);
   void RemoveCommand();
   void RefreshFromStore();
+  // Selects, in each list, the row of the command that was selected (by its files' name, or by
+  // name in the system list); where that is gone, the row at its place.
+  void KeepSelections();
   // Looked up when a row is drawn, and kept until the lists are read again.
   const CommandHealth& HealthOf(const UserCommandRow& row);
 
@@ -107,13 +113,15 @@ class MainWindow : public WindowBase, private CommandListOwner {
   void OnCommand(int id);
   void OpenNewCommand();
   void OpenImportWizard(ImportSource source);
+  // Whether the editor may be closed or replaced now (see CommandEditor::InNestedDialog).
+  bool EditorReplaceable() const;
   void OpenPopup(POINT at);
   void OnPopupItem(ActionPopup::Item item);
   void OpenHelpFile();
 
-  std::string programFolder_;
+  StoreContext store_;
   Prompt& prompt_;
-  SystemShellLauncher shell_;  // the settings' scripts, the About box's links, the help file
+  SystemShellLauncher shell_;  // the About box's links, the help file
   UserCommandList userCommands_;
   SystemCommandList systemCommands_;
   Category category_ = Category::User;
@@ -125,6 +133,13 @@ class MainWindow : public WindowBase, private CommandListOwner {
   std::array<bool, 3> panelEnabled_{true, true, true};  // count and type are greyed for "System"
   ShadowIndex shadows_;                                 // programs Windows finds before App Paths
   std::unique_ptr<StoreWatch> watch_;
+  ULONGLONG refreshDue_ = 0;  // when the lists are to be read again (0: not asked for)
+  // What each list had selected, kept as the selection changes, so that it follows the command.
+  struct Selection {
+    std::string key;  // the user row's fileName, the system row's name
+    std::size_t row = 0;
+  };
+  std::optional<Selection> userSelection_, systemSelection_;
   std::map<std::string, CommandHealth> health_;  // by name and target
   std::unique_ptr<CommandEditor> editor_;        // frmNewCommand
   ActionPopup popup_;                            // frmMnuEdit

@@ -36,10 +36,10 @@ void MainWindow::OnCommand(int id) {
       ExportCommands(prompt_, userCommands_);
       break;
     case kMenuRestore:
-      if (category_ == Category::User) RestoreCommands(Store(), prompt_, *this);
+      if (category_ == Category::User) RestoreCommands(store_, prompt_, *this);
       break;
     case kMenuRepair: {
-      const RepairResult repaired = RepairCommands(Store());
+      const RepairResult repaired = RepairCommands(store_);
       prompt_.Message(RepairMessage(repaired), kAppTitle,
                       kOkOnly | (repaired.failed.empty() ? kIconInformation : kIconExclamation));
       break;
@@ -49,14 +49,14 @@ void MainWindow::OnCommand(int id) {
       RemoveCommand();
       break;
     case kMenuExit:
-      DestroyWindow(Handle());
+      if (EditorReplaceable()) DestroyWindow(Handle());
       break;
     case kMenuHelp:
     case kHelpPictureId:  // the help picture does what F1 does
       OpenHelpFile();
       break;
     case kMenuSettings:
-      ShowSettings(Handle(), programFolder_, prompt_, shell_);
+      ShowSettings(Handle(), store_, prompt_);
       break;
     case kMenuAbout:
       ShowAbout(Handle(), shell_);
@@ -64,27 +64,30 @@ void MainWindow::OnCommand(int id) {
   }
 }
 
+bool MainWindow::EditorReplaceable() const { return !editor_ || !editor_->InNestedDialog(); }
+
 void MainWindow::OpenNewCommand() {
-  if (category_ != Category::User) return;  // not while the system commands are shown
+  if (category_ != Category::User || !EditorReplaceable()) return;  // not while the system commands are shown
   editor_.reset();  // an editor open for an update closes unsaved
-  CommandEditor editor(programFolder_, Handle(), prompt_, *this, EditorMode::New, "");
+  CommandEditor editor(store_, prompt_, *this, EditorMode::New, {});
   editor.ShowModal(Handle());
 }
 
 void MainWindow::OpenImportWizard(ImportSource source) {
   if (category_ != Category::User) return;
   CommandListOwner& list = *this;
-  ImportWizard wizard(programFolder_, Handle(), prompt_, list, source);
+  ImportWizard wizard(store_, prompt_, list, source);
   wizard.ShowModal(Handle());
 }
 
 void MainWindow::OpenCommandForUpdate() {
   const std::optional<std::size_t> row = Selected(kUserListId);
-  if (!row || *row >= userCommands_.size()) return;
+  if (!row || *row >= userCommands_.size() || !EditorReplaceable()) return;
   editor_.reset();
   const UserCommandRow& command = userCommands_[*row];
   CommandListOwner& list = *this;
-  editor_ = std::make_unique<CommandEditor>(programFolder_, Handle(), prompt_, list, EditorMode::Update, command.name);
+  editor_ = std::make_unique<CommandEditor>(store_, prompt_, list, EditorMode::Update,
+                                            EditedCommand{command.name, command.fileName});
   if (!editor_->CreateModeless(Handle())) return;
   editor_->Fill(command);
   ShowWindow(editor_->Handle(), SW_SHOW);
@@ -101,12 +104,12 @@ void MainWindow::OnPopupItem(ActionPopup::Item item) {
   if (!row || *row >= userCommands_.size()) return;
   if (item == ActionPopup::kEditCommand) OpenCommandForUpdate();
   if (item == ActionPopup::kSecuritySettings) {
-    ShowFileProperties(Store(), GeneratedFilePath(programFolder_, userCommands_[*row].name, ".lnk"));
+    ShowFileProperties(store_, GeneratedFilePath(store_.programFolder, userCommands_[*row].fileName, ".lnk"));
   }
 }
 
 void MainWindow::OpenHelpFile() {
-  if (shell_.Open(OpenRestored(Handle(), programFolder_ + "\\quillet.chm")) == SE_ERR_FNF) {
+  if (shell_.Open(OpenRestored(Handle(), store_.programFolder + "\\quillet.chm")) == SE_ERR_FNF) {
     prompt_.Message("Couldn\xB4t locate the program\xB4s HTML Helpfile!", kAppTitle, kOkOnly | kIconInformation);
   }
 }

@@ -9,6 +9,7 @@
 #include "ui/common/twips.h"
 #include "ui/main/main_menu.h"
 #include "store/app_paths_store.h"
+#include "ui/common/store_messages.h"
 
 namespace quillet {
 
@@ -110,7 +111,7 @@ void MainWindow::SwitchCategory() {
     return;
   }
   // The system list is read again on every click, so it shows what App Paths holds now.
-  RebuildSystemList(Store(), userCommands_, systemCommands_);
+  if (!RebuildSystemList(store_, userCommands_, systemCommands_)) TellSystemListFailure(prompt_);
   ListView_SetItemState(Control(kSystemListId), -1, 0, LVIS_SELECTED | LVIS_FOCUSED);
   ShowRows();
   ShowWindow(Control(kSystemListId), SW_SHOW);

@@ -8,6 +8,7 @@
 #include "store/app_paths_store.h"
 #include "store/definition_store.h"
 #include "store/text.h"
+#include "ui/common/store_messages.h"
 #include "ui/main/removal.h"
 
 namespace quillet {
@@ -59,56 +60,65 @@ void MainWindow::ShowRows() {
 }
 
 void MainWindow::UserCommandsSaved() {
-  ShowRows();
+  KeepSelections();
   RefreshStatusBar();
   commandIcons_->AssignMissingIcons(userCommands_);
   InvalidateRect(Control(kUserListId), nullptr, TRUE);
+}
+
+void MainWindow::KeepSelections() {
+  const auto keep = [&](MainControl list, const auto& rows, const std::optional<Selection>& was, auto keyOf) {
+    ListView_SetItemState(Control(list), -1, 0, LVIS_SELECTED | LVIS_FOCUSED);
+    if (rows.empty()) return;
+    std::size_t row = was ? std::min(was->row, rows.size() - 1) : 0;
+    if (was) {
+      for (std::size_t i = 0; i < rows.size(); ++i) {
+        if (keyOf(rows[i]) == was->key) row = i;
+      }
+    }
+    Select(list, row);
+  };
+  // The selections as they were before the rows changed; selecting records them anew.
+  const std::optional<Selection> user = userSelection_, system = systemSelection_;
+  ShowRows();
+  keep(kUserListId, userCommands_, user, [](const UserCommandRow& row) { return LowerAscii(row.fileName); });
+  keep(kSystemListId, systemCommands_, system, [](const SystemCommandRow& row) { return row.name; });
 }
 
 void MainWindow::RemoveCommand() {
   const bool user = category_ == Category::User;
   const MainControl list = user ? kUserListId : kSystemListId;
   const std::optional<std::size_t> selected = Selected(list);
-  const RemovalResult result = RemoveSelectedCommand(Store(), prompt_, user, userCommands_, Selected(kUserListId),
-                                                     systemCommands_, Selected(kSystemListId));
-  if (result != RemovalResult::Nothing) {
-    ListView_SetItemState(Control(list), -1, 0, LVIS_SELECTED | LVIS_FOCUSED);
-    ShowRows();
-    // The row after the removed one takes its place, or the last row when it was the last.
-    const std::size_t count = user ? userCommands_.size() : systemCommands_.size();
-    if (count > 0 && selected) Select(list, std::min(*selected, count - 1));
-    if (user) RefreshStatusBar();
+  // With no selected row there is no command to name, so nothing is asked and nothing deleted.
+  if (selected && user && *selected < userCommands_.size()) {
+    const UserCommandRow row = userCommands_[*selected];
+    if (RemoveUserCommand(store_, prompt_, row)) {
+      const int at = RowOfFile(userCommands_, row.fileName);
+      if (at >= 0) userCommands_.erase(userCommands_.begin() + at);
+      KeepSelections();
+      RefreshStatusBar();
+    }
+  } else if (selected && !user && *selected < systemCommands_.size()) {
+    if (RemoveSystemCommand(store_, prompt_, systemCommands_[*selected])) {
+      if (!RebuildSystemList(store_, userCommands_, systemCommands_)) TellSystemListFailure(prompt_);
+      KeepSelections();
+    }
   }
   SetFocus(Control(list));
 }
 
 void MainWindow::RefreshFromStore() {
-  const auto selectedName = [&](MainControl list, const auto& rows) {
-    const std::optional<std::size_t> row = Selected(list);
-    return row && *row < rows.size() ? std::optional<std::string>(rows[*row].name) : std::nullopt;
-  };
-  const auto reselect = [&](MainControl list, const auto& rows, const std::optional<std::string>& name) {
-    ListView_SetItemState(Control(list), -1, 0, LVIS_SELECTED | LVIS_FOCUSED);
-    ShowRows();
-    for (std::size_t row = 0; row < rows.size(); ++row) {
-      if (name && rows[row].name == *name) return Select(list, row);
-    }
-    if (!rows.empty()) Select(list, 0);
-  };
   UserCommandList current;
-  LoadDefinitionFiles(Store(), current);
-  const std::optional<std::string> userSelection = selectedName(kUserListId, userCommands_);
+  LoadDefinitionFiles(store_, current);
   if (MergeRows(userCommands_, current)) {
     health_.clear();
     commandIcons_->AssignMissingIcons(userCommands_);
-    reselect(kUserListId, userCommands_, userSelection);
     if (category_ == Category::User) RefreshStatusBar();
   }
-  if (category_ == Category::System) {
-    const std::optional<std::string> systemSelection = selectedName(kSystemListId, systemCommands_);
-    RebuildSystemList(Store(), userCommands_, systemCommands_);
-    reselect(kSystemListId, systemCommands_, systemSelection);
+  if (category_ == Category::System && !RebuildSystemList(store_, userCommands_, systemCommands_)) {
+    TellSystemListFailure(prompt_);
   }
+  KeepSelections();
 }
 
 LRESULT MainWindow::OnListNotify(NMHDR& header) {
@@ -158,10 +168,25 @@ LRESULT MainWindow::OnListNotify(NMHDR& header) {
         const std::string text = HealthTip(HealthOf(userCommands_[row]), userCommands_[row]);
         if (!text.empty()) lstrcpynA(tip.pszText, text.c_str(), tip.cchTextMax);
       }
+      // A system command's row says which key it lives in, the user's or the machine's.
+      if (!user && row < systemCommands_.size() && tip.cchTextMax > 0) {
+        const SystemCommandRow& command = systemCommands_[row];
+        const std::string text = command.target + (command.target.empty() ? "" : "\r\n") + ScopeDescription(command.scope);
+        lstrcpynA(tip.pszText, text.c_str(), tip.cchTextMax);
+      }
+      return 0;
+    }
+    case LVN_ITEMCHANGED: {
+      const auto& change = reinterpret_cast<const NMLISTVIEW&>(header);
+      if ((change.uNewState & LVIS_SELECTED) && change.iItem >= 0) {
+        const auto row = static_cast<std::size_t>(change.iItem);
+        if (user && row < userCommands_.size()) userSelection_ = Selection{LowerAscii(userCommands_[row].fileName), row};
+        if (!user && row < systemCommands_.size()) systemSelection_ = Selection{systemCommands_[row].name, row};
+      }
+      if (user) RefreshStatusBar();
       return 0;
     }
     case NM_CLICK:
-    case LVN_ITEMCHANGED:
       if (user) RefreshStatusBar();
       return 0;
     // Both act on the selected row, wherever in the list the mouse is.

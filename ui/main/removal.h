@@ -1,8 +1,8 @@
 #pragma once
-// Removing a command: the selected one of the visible list, or one named by the remove verb.
+// Removing a command: a row of the user list, a row of the system list, or one named by the
+// remove verb. A command of the user's goes with its own files, and its App Paths entry when that
+// is this copy's; another program's entry goes only after the system-command question.
 
-#include <cstddef>
-#include <optional>
 #include <string>
 
 #include "store/command_table.h"
@@ -11,16 +11,14 @@
 
 namespace quillet {
 
-enum class RemovalResult {
-  Nothing,            // no selection, or the user said No
-  UserRowRemoved,     // the row is out of the user list: redraw it and the status bar
-  SystemListRebuilt,  // the system list was read again from the registry
-};
+// Asks, then removes the command of that row: its definition file and launcher shortcut, and its
+// App Paths entry if it is this copy's. True when it was removed (the caller takes the row out).
+bool RemoveUserCommand(const StoreContext& store, Prompt& prompt, const UserCommandRow& row);
 
-// With no selected row there is no command to name, so nothing is asked and nothing deleted.
-RemovalResult RemoveSelectedCommand(const StoreContext& store, Prompt& prompt, bool userListVisible,
-                                    UserCommandList& userCommands, std::optional<std::size_t> selectedUser,
-                                    SystemCommandList& systemCommands, std::optional<std::size_t> selectedSystem);
+// Asks the sterner question, then deletes that App Paths entry in its own scope. Quillet's own
+// Run words are refused, and so is an entry the user has no rights to delete, with a message.
+// True when it was deleted (the caller reads the system list again).
+bool RemoveSystemCommand(const StoreContext& store, Prompt& prompt, const SystemCommandRow& row);
 
 // The remove verb. A user command (one with a definition file) or the launcher shortcut left of
 // one goes at once; another program's App Paths entry only after the main window's question

@@ -2,6 +2,7 @@
 
 #include <utility>
 
+#include "store/run_history.h"
 #include "store/text.h"
 
 namespace quillet {
@@ -10,7 +11,10 @@ namespace {
 // The C runtime counts every control character as a blank here.
 bool IsBlank(char c) { return static_cast<unsigned char>(c) <= ' '; }
 
-bool IsDrivePath(std::string_view text) { return text.size() >= 2 && text[1] == ':'; }
+// What the Explorer entry hands over: a path on a drive ("C:...") or a network share ("\\\\server...").
+bool IsExplorerPath(std::string_view text) {
+  return (text.size() >= 2 && text[1] == ':') || text.substr(0, 2) == "\\\\";
+}
 
 // Windows paths never hold double quotes, so one pair around the whole path is only how a path
 // with blanks was typed or handed over; kept, it would make a command that cannot start.
@@ -35,7 +39,11 @@ StartRequest ParseArgumentText(const std::string& argumentText) {
   if (argumentText.empty()) return {};
   if (argumentText == "?") return {StartVerb::SyntaxHelp, {}, {}};
   const std::string_view text = argumentText;
-  if (IsDrivePath(text) || (text.front() == '"' && IsDrivePath(text.substr(1)))) {
+  const std::string_view clear = kClearArgument;
+  if (text.substr(0, clear.size()) == clear && (text.size() == clear.size() || text[clear.size()] == ' ')) {
+    return {StartVerb::ClearHistory, {}, {}};
+  }
+  if (IsExplorerPath(text) || (text.front() == '"' && IsExplorerPath(text.substr(1)))) {
     return {StartVerb::ExplorerPath, {}, WithoutEnclosingQuotes(argumentText)};
   }
   const auto space = argumentText.find(' ');

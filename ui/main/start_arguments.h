@@ -14,7 +14,8 @@ std::string ArgumentTextOf(std::string_view commandLine);
 enum class StartVerb {
   Normal,        // no arguments: the main window
   SyntaxHelp,    // "?"
-  ExplorerPath,  // a drive path from the Explorer entry: ask for a name
+  ClearHistory,  // "/clear": the Run word clear, where clear.vbs cannot run
+  ExplorerPath,  // a drive or network path from the Explorer entry: ask for a name
   Remove,        // a name alone
   Create,        // a name and a path
 };
@@ -27,7 +28,7 @@ struct StartRequest {
   std::string path;
 };
 
-// Looks at ASCII characters only (blanks, '?', ':', '"'), so the text may be ANSI or UTF-8.
+// Looks at ASCII characters only (blanks, '?', ':', '\\', '"'), so the text may be ANSI or UTF-8.
 StartRequest ParseArgumentText(const std::string& argumentText);
 
 }  // namespace quillet

@@ -7,12 +7,13 @@
 #include <utility>
 
 #include "store/command_name.h"
-#include "store/companion_scripts.h"
+#include "store/command_writer.h"
+#include "store/first_run.h"
+#include "store/run_history.h"
 #include "store/store_paths.h"
 #include "store/text.h"
 #include "store/wide_text.h"
 #include "ui/main/create_from_shell.h"
-#include "store/first_run.h"
 #include "ui/main/removal.h"
 #include "ui/main/start_arguments.h"
 
@@ -30,17 +31,16 @@ constexpr const char* kNamePrompt = "Enter command name for the selected file/fo
 
 void AskFirstStartQuestion(const StoreContext& store, Prompt& prompt) {
   if (prompt.Message(kFirstRunQuestion, "Quillet (First Run)", kYesNo) == IDYES) {
-    StartCompanionScript(store.owner, store.programFolder, "addcontextmenu.vbs", "", "", SW_RESTORE);
+    store.writer.SwitchExplorerEntry(store, true);  // not waited for, and not reported
   }
 }
 
-// Refuses a name that cannot safely become file and subkey names, and Quillet's own Run words;
+// Refuses a name that cannot be a command (for removal: one that could not have been made);
 // true when the name is usable.
-bool AcceptName(Prompt& prompt, const std::string& name) {
-  const bool ownWord = IsOwnRunWord(name);
-  if (!ownWord && IsSafeCommandName(name)) return true;
-  prompt.Message(ownWord ? OwnRunWordMessage(name) : UnsafeNameMessage(name), kAppTitle,
-                 kOkOnly | kIconExclamation);
+bool AcceptName(Prompt& prompt, const std::string& name, const std::string& programFolder) {
+  const NameRefusal refusal = RefuseName(name, programFolder);
+  if (refusal == NameRefusal::None) return true;
+  prompt.Message(NameRefusalMessage(refusal, name), kAppTitle, kOkOnly | kIconExclamation);
   return false;
 }
 
@@ -61,6 +61,9 @@ bool ToCodePage(Prompt& prompt, std::string& text, const char* what) {
   return false;
 }
 
+// A command that could not be made leaves the user in the main window, with everything there.
+StartOutcome Created(bool made) { return made ? StartOutcome::EndProgram : StartOutcome::NormalStart; }
+
 // The Explorer entry: ask for a name until one without blanks is given, then make the command.
 StartOutcome CreateFromExplorerPath(const StoreContext& store, Prompt& prompt, const std::string& path) {
   for (;;) {
@@ -71,8 +74,8 @@ StartOutcome CreateFromExplorerPath(const StoreContext& store, Prompt& prompt, c
     }
     if (spaces > 0) continue;
     if (name.empty()) return StartOutcome::EndProgram;
-    if (!AcceptName(prompt, name)) continue;
-    return CreateFromShell(store, name, path) ? StartOutcome::EndProgram : StartOutcome::EmptyMainWindow;
+    if (!AcceptName(prompt, name, store.programFolder)) continue;
+    return Created(CreateFromShell(store, prompt, name, path));
   }
 }
 
@@ -85,10 +88,15 @@ void CreateCmdsFolder(const std::string& programFolder) {
 
 StartOutcome RunStartup(const StoreContext& store, Prompt& prompt, const std::string& argumentText,
                         const StartupSettings& settings) {
+  StartRequest request = ParseArgumentText(argumentText);
+  // Everything but the syntax help may write the commands' key: a copy of all users gets the
+  // rights for that first, before anything is asked or written.
+  if (request.verb != StartVerb::SyntaxHelp && !GoOnWithRights(store, prompt, settings.elevation, argumentText)) {
+    return StartOutcome::EndProgram;
+  }
   if (MarkFirstStart(settings.userKey)) AskFirstStartQuestion(store, prompt);
   CreateCmdsFolder(store.programFolder);
 
-  StartRequest request = ParseArgumentText(argumentText);
   if (!ToCodePage(prompt, request.name, "command name") || !ToCodePage(prompt, request.path, "path")) {
     return StartOutcome::EndProgram;
   }
@@ -98,15 +106,21 @@ StartOutcome RunStartup(const StoreContext& store, Prompt& prompt, const std::st
     case StartVerb::SyntaxHelp:
       prompt.Message(kSyntaxHelp, "Quillet - Help", kOkOnly);
       return StartOutcome::EndProgram;
+    case StartVerb::ClearHistory:
+      if (ClearRunHistory()) {
+        prompt.Message(kRunHistoryCleared, kAppTitle, kOkOnly | kIconInformation);
+      } else {
+        prompt.Message("The Run dialog's history could not be cleared.", kAppTitle, kOkOnly | kIconExclamation);
+      }
+      return StartOutcome::EndProgram;
     case StartVerb::ExplorerPath:
       return CreateFromExplorerPath(store, prompt, request.path);
     case StartVerb::Remove:
-      if (AcceptName(prompt, request.name)) RemoveNamedCommand(store, prompt, request.name);
+      if (AcceptName(prompt, request.name, "")) RemoveNamedCommand(store, prompt, request.name);
       return StartOutcome::EndProgram;
     case StartVerb::Create:
-      if (!AcceptName(prompt, request.name)) return StartOutcome::EndProgram;
-      return CreateFromShell(store, request.name, request.path) ? StartOutcome::EndProgram
-                                                                : StartOutcome::EmptyMainWindow;
+      if (!AcceptName(prompt, request.name, store.programFolder)) return StartOutcome::EndProgram;
+      return Created(CreateFromShell(store, prompt, request.name, request.path));
   }
   return StartOutcome::EndProgram;
 }

@@ -6,25 +6,25 @@
 
 #include "store/store_context.h"
 #include "ui/common/prompt.h"
+#include "ui/main/elevation.h"
 
 namespace quillet {
 
 enum class StartOutcome {
-  EndProgram,           // a verb was carried out (or cancelled): end at once
-  NormalStart,          // no arguments: fill and show the main window
-  EmptyMainWindow,      // a command could not be made: show the main window unfilled
+  EndProgram,   // a verb was carried out, refused or cancelled: end at once
+  NormalStart,  // no arguments, or a command that could not be made: fill and show the main window
 };
 
 struct StartupSettings {
-  const char* userKey;  // where the first-start record lives (tests use their own key)
+  const char* userKey;         // where the first-start record lives (tests use their own key)
+  const Elevation& elevation;  // how a copy of all users gets an administrator's rights
 };
 
 // Creates P\Cmds unless an entry of that name, folder or file, already exists.
 void CreateCmdsFolder(const std::string& programFolder);
 
-// `store.notifier` must be `prompt`: every message of start-up goes through the one seam.
-// `argumentText` is UTF-8, as the system hands it over; a name or path that the ANSI code page
-// of the store cannot hold is refused.
+// Every message of start-up goes through `prompt`. `argumentText` is UTF-8, as the system hands
+// it over; a name or path that the ANSI code page of the store cannot hold is refused.
 StartOutcome RunStartup(const StoreContext& store, Prompt& prompt, const std::string& argumentText,
                         const StartupSettings& settings);
 

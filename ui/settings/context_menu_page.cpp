@@ -1,6 +1,9 @@
 #include "ui/settings/context_menu_page.h"
 
+#include <uxtheme.h>
+
 #include "resources/resource_ids.h"
+#include "store/command_writer.h"
 #include "store/shell_functions.h"
 #include "ui/common/dialog_styling.h"
 #include "ui/common/dpi.h"
@@ -11,7 +14,6 @@ namespace quillet {
 namespace {
 
 constexpr int kContextMenuTopic = 1018;
-constexpr DWORD kTabTexture = 6;  // ETDT_ENABLETAB
 
 // Set here rather than in the template: the resource compilers disagree on the code page of a
 // template's text, and this one holds an acute accent (0xB4 in code page 1252).
@@ -22,8 +24,8 @@ constexpr const char* kExplanation =
 
 }  // namespace
 
-ContextMenuPage::ContextMenuPage(std::string programFolder, Prompt& prompt, ShellLauncher& shell)
-    : DialogBase(IDD_SETTINGS_CONTEXT_PAGE), programFolder_(std::move(programFolder)), prompt_(prompt), shell_(shell) {}
+ContextMenuPage::ContextMenuPage(const StoreContext& store, Prompt& prompt)
+    : DialogBase(IDD_SETTINGS_CONTEXT_PAGE), store_(store), prompt_(prompt) {}
 
 bool ContextMenuPage::OnInit() {
   SetItemText(IDC_CONTEXT_TEXT, kExplanation);
@@ -35,25 +37,26 @@ bool ContextMenuPage::OnInit() {
   // On a themed tab strip the page takes the strip's background, as the pages of Windows' own
   // property sheets do. Without themes (or uxtheme) the dialog colour is right as it is.
   static const auto texture = SystemFunction<HRESULT WINAPI(HWND, DWORD)>("uxtheme.dll", "EnableThemeDialogTexture");
-  if (texture) texture(Handle(), kTabTexture);
+  if (texture) texture(Handle(), ETDT_ENABLETAB);
   return false;  // the settings dialog places the focus
 }
 
-void ContextMenuPage::StartScript(const char* script) {
+void ContextMenuPage::SwitchEntry(bool on) {
   // The result is not looked at: without the script or the script host the entry stays as it
-  // was, and there is nothing the user could do about it here.
-  shell_.Open(OpenRestored(GetAncestor(Handle(), GA_ROOT), programFolder_ + "\\" + script));
+  // was, and there is nothing the user could do about it here. The settings window owns what
+  // the shell shows.
+  StoreContext fromHere = store_;
+  fromHere.owner = GetAncestor(Handle(), GA_ROOT);
+  store_.writer.SwitchExplorerEntry(fromHere, on);
 }
 
-void ContextMenuPage::ShowHelp() { prompt_.ShowHelpTopic(programFolder_ + "\\quillet.chm", kContextMenuTopic); }
+void ContextMenuPage::ShowHelp() { prompt_.ShowHelpTopic(store_.programFolder + "\\quillet.chm", kContextMenuTopic); }
 
 bool ContextMenuPage::OnCommand(int id, int code, HWND control) {
   switch (id) {
     case IDC_CONTEXT_ADD:
-      StartScript("addcontextmenu.vbs");
-      return true;
     case IDC_CONTEXT_REMOVE:
-      StartScript("removecontextmenu.vbs");
+      SwitchEntry(id == IDC_CONTEXT_ADD);
       return true;
     case IDC_CONTEXT_HELP_PICTURE:  // the picture hands over to the help button
       if (code != STN_CLICKED) return true;

@@ -6,8 +6,8 @@
 
 namespace quillet {
 
-SettingsDialog::SettingsDialog(std::string programFolder, Prompt& prompt, ShellLauncher& shell)
-    : DialogBase(IDD_SETTINGS), page_(std::move(programFolder), prompt, shell) {
+SettingsDialog::SettingsDialog(const StoreContext& store, Prompt& prompt)
+    : DialogBase(IDD_SETTINGS), page_(store, prompt) {
   // The template's tab strip needs its window class before the dialog is made.
   const INITCOMMONCONTROLSEX controls{sizeof controls, ICC_TAB_CLASSES};
   InitCommonControlsEx(&controls);
@@ -46,8 +46,8 @@ bool SettingsDialog::OnMessage(UINT message, WPARAM, LPARAM, INT_PTR& result) {
   return true;
 }
 
-void ShowSettings(HWND owner, const std::string& programFolder, Prompt& prompt, ShellLauncher& shell) {
-  SettingsDialog dialog(programFolder, prompt, shell);
+void ShowSettings(HWND owner, const StoreContext& store, Prompt& prompt) {
+  SettingsDialog dialog(store, prompt);
   dialog.ShowModal(owner);
 }
 

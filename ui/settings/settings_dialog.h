@@ -4,16 +4,16 @@
 
 #include <string>
 
+#include "store/store_context.h"
 #include "ui/common/dialog_base.h"
 #include "ui/common/prompt.h"
-#include "ui/common/shell_launcher.h"
 #include "ui/settings/context_menu_page.h"
 
 namespace quillet {
 
 class SettingsDialog : public DialogBase {
  public:
-  SettingsDialog(std::string programFolder, Prompt& prompt, ShellLauncher& shell);
+  SettingsDialog(const StoreContext& store, Prompt& prompt);
   ContextMenuPage& Page() { return page_; }
 
  protected:
@@ -26,6 +26,6 @@ class SettingsDialog : public DialogBase {
 };
 
 // Shows the settings dialog modally over `owner`.
-void ShowSettings(HWND owner, const std::string& programFolder, Prompt& prompt, ShellLauncher& shell);
+void ShowSettings(HWND owner, const StoreContext& store, Prompt& prompt);
 
 }  // namespace quillet

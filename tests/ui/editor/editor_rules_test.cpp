@@ -16,9 +16,9 @@ TEST(EditorRules, NameBoxAndWindowModeBox) {
   EXPECT_EQ(WindowModeOfBoxText("Maximized"), 3);
   EXPECT_EQ(WindowModeOfBoxText("Minimized"), 7);
   EXPECT_EQ(WindowModeOfBoxText("Max"), 1);
-  EXPECT_EQ(WindowModeBoxTextOfStored(" 7 "), "Minimized");
-  EXPECT_EQ(WindowModeBoxTextOfStored("3"), "Maximized");
-  for (const char* normal : {"1", "0", ""}) EXPECT_EQ(WindowModeBoxTextOfStored(normal), "Normal") << normal;
+  EXPECT_EQ(WindowModeBoxTextOf(7), "Minimized");
+  EXPECT_EQ(WindowModeBoxTextOf(3), "Maximized");
+  EXPECT_EQ(WindowModeBoxTextOf(1), "Normal");
 }
 
 TEST(EditorRules, StoredParametersFillTheBoxes) {

@@ -16,17 +16,17 @@ TEST(FileTypes, TypeNamesAndIconsFollowTheKeyWithWebAddressesAndFoldersApart) {
       {"C:\\song.ram", "Real Audio Clip", kIconGeneric},   {"C:\\sheet.xls", "Other", kIconOffice},
       {"C:\\readme.nfo", "Other", kIconText},              {"C:\\run.bat", "Batchfile", kIconProgram},
       {"  http://example.com/a.htm ", "URL", kIconWeb},    {"http://example.com/setup.exe", "URL", kIconWeb},
-      {"HTTP://example.com/a.htm", "Webpage", kIconWeb},  // not a web address: case counts
+      {"HTTPS://example.com/", "URL", kIconWeb},           {"mailto:a@example.com", "URL", kIconWeb},
   };
   for (const auto& [path, type, icon] : cases) {
     EXPECT_EQ(FileTypeName(path), type) << path;
     EXPECT_EQ(IconIndexForPath(path), icon) << path;
   }
-  EXPECT_TRUE(HasOwnIcon("C:\\APP.EXE") && HasOwnIcon("http://example.com/setup.exe") && !HasOwnIcon("C:\\run.bat"));
+  EXPECT_TRUE(HasOwnIcon("C:\\APP.EXE") && !HasOwnIcon("http://example.com/setup.exe") && !HasOwnIcon("C:\\run.bat"));
 }
 
 TEST(FileTypes, StatusBarShowsCountAndTheSelectedRowsType) {
-  const UserCommandList rows{{"a", "C:\\a.txt", "", "1", 0}, {"w", "http://x.org/", "", "1", 0}};
+  const UserCommandList rows{RowOf({"a", "C:\\a.txt"}), RowOf({"w", "https://x.org/"})};
   EXPECT_EQ(StatusBarTexts(rows, 1).count + "|" + StatusBarTexts(rows, 1).type, "Count: 2|Type: URL");
   EXPECT_EQ(StatusBarTexts(rows, std::nullopt).type, "Type: Other");
   EXPECT_EQ(StatusBarTexts({}, std::nullopt).count + "|" + StatusBarTexts({}, std::nullopt).type, "Count: 0|Type:");

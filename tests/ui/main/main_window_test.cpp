@@ -13,8 +13,7 @@
 #include "store/definition_file.h"
 #include "store/store_paths.h"
 #include "tests/support/recording_prompt.h"
-#include "tests/support/registry_sandbox.h"
-#include "tests/support/temp_program_folder.h"
+#include "tests/support/test_store.h"
 #include "tests/tools/control_driver.h"
 #include "tests/tools/ui_driver.h"
 #include "ui/common/twips.h"
@@ -37,9 +36,9 @@ using Texts = std::vector<std::string>;
 class MainWindowTest : public ::testing::Test {
  protected:
   void Open(const std::vector<std::pair<std::string, std::string>>& definitions) {
-    testing::AddAppPathsEntry("othertool.exe", "C:\\other\\tool.exe");
+    testing::AddAppPathsEntry(test.Root(), "othertool.exe", "C:\\other\\tool.exe");
     for (const auto& [name, target] : definitions) {
-      testing::WriteFileBytes(GeneratedFilePath(program.Path(), name, ".cfg"), DefinitionFileText(name, target, "-a", 3));
+      testing::WriteFileBytes(test.Cfg(name), DefinitionFileText(name, target, "-a", 3));
     }
     ASSERT_TRUE(window.Create());
     window.FinishNormalStart();
@@ -87,10 +86,9 @@ class MainWindowTest : public ::testing::Test {
   HWND EditorWindow() const { return window.Editor() ? window.Editor()->Handle() : nullptr; }
   std::string EditorName() const { return window.Editor()->ItemText(IDC_EDITOR_COMMAND); }
 
-  testing::LocalMachineSandbox hklm;
-  testing::TempProgramFolder program;
+  testing::TestStore test;
   testing::RecordingPrompt prompt;
-  MainWindow window{program.Path(), prompt};
+  MainWindow window{test.store, prompt};
 };
 
 TEST_F(MainWindowTest, StartsWithTheFirstRowSelectedAndTypingANameSelectsItsRow) {
@@ -128,7 +126,7 @@ TEST_F(MainWindowTest, CategoryPaneSwitchesByClickAndByKeys) {
   Notify(kCategoryPaneId, NM_CLICK);
   EXPECT_EQ(SelectedRow(kCategoryPaneId), 1);
   EXPECT_TRUE(ShowsSystem());
-  testing::AddAppPathsEntry("latecomer.exe", "C:\\late.exe");  // shows once the category is chosen again
+  testing::AddAppPathsEntry(test.Root(), "latecomer.exe", "C:\\late.exe");  // shows once the category is chosen again
   Command(IDOK);  // by Enter, while the pane has the focus
   EXPECT_GE(RowOf("latecomer", kSystemListId), 0);
 }
@@ -137,12 +135,12 @@ TEST_F(MainWindowTest, RemovalAsksKeepsARowSelectedAndGivesTheFocusBack) {
   Select(kUserListId, RowOf("notes"));
   Key(kUserListId, VK_DELETE);  // answered No
   EXPECT_EQ(prompt.Summaries(), std::vector<std::string>{"Do you want to delete the command: notes?|Confirm removal|68"});
-  EXPECT_TRUE(testing::FileExists(GeneratedFilePath(program.Path(), "notes", ".cfg")));
+  EXPECT_TRUE(testing::FileExists(test.Cfg("notes")));
   EXPECT_EQ(GetFocus(), Control(kUserListId));
 
   prompt.AnswerButtons({IDYES});
   Command(kRemoveButtonId);
-  EXPECT_FALSE(testing::FileExists(GeneratedFilePath(program.Path(), "notes", ".cfg")));
+  EXPECT_FALSE(testing::FileExists(test.Cfg("notes")));
   EXPECT_EQ(Status()[0] + " " + std::to_string(SelectedRow(kUserListId)), "Count: 1 0");
   EXPECT_EQ(GetFocus(), Control(kUserListId));
 
@@ -154,7 +152,7 @@ TEST_F(MainWindowTest, RemovalAsksKeepsARowSelectedAndGivesTheFocusBack) {
   EXPECT_EQ(prompt.Summaries().back(),
             "This is a system command, added by other applications than Quillet!\r\n"
             "Are you sure you want to delete the command: othertool?|Confirm removal|52");
-  EXPECT_FALSE(testing::AppPathsEntryExists("othertool.exe"));
+  EXPECT_FALSE(testing::AppPathsEntryExists(test.Root(), "othertool.exe"));
   EXPECT_GE(SelectedRow(kSystemListId), 0);
 }
 

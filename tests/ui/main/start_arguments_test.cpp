@@ -23,9 +23,11 @@ TEST(StartArguments, ArgumentTextGivesTheVerbTheNameAndThePath) {
       // One pair of quotes around the path is how it was typed, not part of it.
       {"\"C:\\My Files\\a b.txt\"", ExplorerPath, "", "C:\\My Files\\a b.txt"},
       {"docs \"\"C:\\a b\"\"", Create, "docs", "\"C:\\a b\""},
-      // Network paths and one-letter names are typed arguments.
-      {"\\\\server\\share\\a b.txt", Create, "\\\\server\\share\\a", "b.txt"},
+      // The Explorer entry hands over network paths too; one-letter names are typed arguments.
+      {"\\\\server\\share\\a b.txt", ExplorerPath, "", "\\\\server\\share\\a b.txt"},
       {"n C:\\notes.txt", Create, "n", "C:\\notes.txt"},
+      {"/clear", ClearHistory, "", ""},
+      {"/clearly x", Create, "/clearly", "x"},
   };
   for (const auto& [text, verb, name, path] : cases) {
     const StartRequest got = ParseArgumentText(text);

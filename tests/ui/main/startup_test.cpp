@@ -6,10 +6,9 @@
 #include <tuple>
 
 #include "store/command_name.h"
-#include "store/store_paths.h"
+#include "store/definition_file.h"
 #include "tests/support/recording_prompt.h"
-#include "tests/support/registry_sandbox.h"
-#include "tests/support/temp_program_folder.h"
+#include "tests/support/test_store.h"
 
 namespace quillet {
 namespace {
@@ -17,20 +16,36 @@ namespace {
 using testing::RecordingPrompt;
 using Strings = std::vector<std::string>;
 
-TEST(Startup, EachArgumentTextShowsItsMessagesInOrderAndWithoutTheScriptTheMainWindowComesUpEmpty) {
-  testing::LocalMachineSandbox hklm;
-  testing::TempProgramFolder program{testing::TempProgramFolder::Scripts::Copied, false};
+// Answers the elevation prompt as it was told to, and notes that it was asked.
+struct FakeElevation : Elevation {
+  bool IsElevated() const override { return false; }
+  Restart RestartElevated(const std::string& arguments) const override {
+    asked.push_back(arguments);
+    return accept ? Restart::Started : Restart::Declined;
+  }
+  bool accept = false;
+  mutable Strings asked;
+};
+
+class Startup : public ::testing::Test {
+ protected:
+  StartOutcome Run(RecordingPrompt& prompt, const std::string& arguments, const StoreContext& store) {
+    return RunStartup(store, prompt, arguments, StartupSettings{userKey.c_str(), elevation});
+  }
+  ~Startup() override { RegDeleteTreeA(HKEY_CURRENT_USER, userKey.c_str()); }
+
+  testing::TestStore test;
   const std::string userKey = "Software\\QuilletTest\\" + testing::UniqueName("user");
-  // Each start has a prompt of its own, which is also the store's notifier.
-  const auto Run = [&](RecordingPrompt& prompt, const std::string& arguments) {
-    return RunStartup({program.Path(), nullptr, prompt}, prompt, arguments, StartupSettings{userKey.c_str()});
+  FakeElevation elevation;
+};
+
+TEST_F(Startup, EachArgumentTextShowsItsMessagesInOrderAndAsksBeforeItReplacesAnything) {
+  testing::DeleteTree(test.program.Cmds());
+  testing::AddAppPathsEntry(test.Root(), "othertool.exe", "C:\\Other\\tool.exe");
+  testing::SetRegistryText(HKEY_CURRENT_USER, "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\RunMRU", "a", "x");
+  const auto refused = [](NameRefusal refusal, const std::string& name) {
+    return NameRefusalMessage(refusal, name) + "|Quillet|48";
   };
-  testing::AddAppPathsEntry("othertool.exe", "C:\\Other\\tool.exe");
-  const auto own = [](const std::string& word) {
-    return "The command name '" + word + "' cannot be used.\r\ncreate, remove, clear and quillet are Quillet's own "
-           "Run words: they cannot be made into commands or removed.|Quillet|48";
-  };
-  const auto unsafe = [](const std::string& name) { return UnsafeNameMessage(name) + "|Quillet|48"; };
   const std::string firstStart =
       "Do you want to add a Quillet context menu for common files and folders? This will make it possible to create "
       "commands by right-clicking files/folders in explorer. You can alter this feature later under 'Settings' in "
@@ -39,50 +54,79 @@ TEST(Startup, EachArgumentTextShowsItsMessagesInOrderAndWithoutTheScriptTheMainW
       "Creating a command. Syntax: create <name> <path>\r\nRemoving a command. Syntax: remove <name>|Quillet - Help|0";
   const std::string ask = "Enter command name for the selected file/folder:|Quillet|0";
   const std::string noSpaces = "No spaces allowed!|Quillet|64";
-  const std::string otherQuestion = "This is a system command, added by other applications than Quillet!\r\nAre you "
-                                    "sure you want to delete the command: othertool?|Confirm removal|52";
+  const auto added = [](const std::string& name, const std::string& path) {
+    return "Command added...\r\n\r\nName: " + name + "\r\nPath: " + path + "|Quillet|0";
+  };
+  const std::string removeOther = "This is a system command, added by other applications than Quillet!\r\nAre you "
+                                  "sure you want to delete the command: othertool?|Confirm removal|52";
+  const std::string replaceOther = "The command: 'othertool' is a system command, added by other applications than "
+                                   "Quillet!\r\nDo you want to replace it with this command?|Quillet|52";
+  const std::string overwrite = "The command: 'notes' already exists, do want to overwrite it?|Quillet|36";
   // Each case: the argument text, the names typed in turn, the buttons pressed, the messages shown.
   const std::tuple<std::string, Strings, std::vector<int>, Strings> cases[] = {
       {"?", {}, {}, {firstStart, help}},  // answered No: asked once all the same
       {"?", {}, {}, {help}},
       {"", {}, {}, {}},
-      {"Notes   C:\\Tools  ", {}, {}, {"Command added...\r\n\r\nName: Notes\r\nPath: C:\\Tools\\|Quillet|0"}},
+      {"notes   C:\\Tools  ", {}, {}, {added("notes", "C:\\Tools\\")}},
+      // A command of the user's, and another program's entry, are replaced only after a Yes.
+      {"notes C:\\Other.txt", {}, {IDNO}, {overwrite}},
+      {"othertool C:\\x.exe", {}, {IDNO}, {replaceOther}},
+      {"othertool", {}, {IDNO}, {removeOther}},
       {"nosuchcmd", {}, {},
        {"There is no command named 'nosuchcmd', so nothing was removed.\r\nOne word after create, remove or quillet "
         "removes the command of that name; quillet ? shows the syntax.|Quillet|48"}},
-      // Another program's entry goes only when the user says so.
-      {"othertool", {}, {IDNO}, {otherQuestion}},
-      {"othertool", {}, {IDYES}, {otherQuestion, "The command: ' othertool ' was removed.|Quillet|0"}},
-      {"CLEAR", {}, {}, {own("CLEAR")}},
-      {"create C:\\x.txt", {}, {}, {own("create")}},
-      {"a\\..\\..\\victim", {}, {}, {unsafe("a\\..\\..\\victim")}},
-      {"..  C:\\x.txt", {}, {}, {unsafe("..")}},
+      {"CLEAR", {}, {}, {refused(NameRefusal::OwnRunWord, "CLEAR")}},
+      {"create C:\\x.txt", {}, {}, {refused(NameRefusal::OwnRunWord, "create")}},
+      {"a\\..\\..\\victim", {}, {}, {refused(NameRefusal::Unsafe, "a\\..\\..\\victim")}},
+      {"long" + std::string(300, 'x') + " C:\\x.txt", {}, {}, {refused(NameRefusal::TooLong, "long" + std::string(300, 'x'))}},
+      {"/clear", {}, {}, {"The Run dialog's history has been cleared.|Quillet|64"}},
       // The Explorer entry asks until a usable name or Cancel, and keeps the path whole.
       {"C:\\My Files\\a.txt", {"  my big cmd ", ""}, {}, {ask, noSpaces, noSpaces, ask}},
       {"C:\\My Files ", {"a/b", "Quillet", " docs "}, {},
-       {ask, unsafe("a/b"), ask, own("Quillet"), ask,
-        "Command added...\r\n\r\nName: docs\r\nPath: C:\\My Files \\|Quillet|0"}},
+       {ask, refused(NameRefusal::Unsafe, "a/b"), ask, refused(NameRefusal::OwnRunWord, "Quillet"), ask,
+        added("docs", "C:\\My Files \\")}},
+      {"\\\\server\\share\\a b.txt", {"share"}, {}, {ask, added("share", "\\\\server\\share\\a b.txt")}},
   };
   for (const auto& [arguments, inputs, buttons, shown] : cases) {
     RecordingPrompt prompt;
     for (const std::string& input : inputs) prompt.AnswerInputs({input});
     for (int button : buttons) prompt.AnswerButtons({button});
     const StartOutcome outcome = arguments.empty() ? StartOutcome::NormalStart : StartOutcome::EndProgram;
-    EXPECT_EQ(Run(prompt, arguments), outcome) << arguments;
+    EXPECT_EQ(Run(prompt, arguments, test.store), outcome) << arguments;
     EXPECT_EQ(prompt.Summaries(), shown) << arguments;
   }
-  EXPECT_TRUE(std::filesystem::is_directory(program.Cmds()));
+  EXPECT_TRUE(std::filesystem::is_directory(test.program.Cmds()));
+  EXPECT_EQ(testing::ReadFileBytes(test.Cfg("notes")), DefinitionFileText("notes", "C:\\Tools\\", "", 1));
+  EXPECT_EQ(testing::RegistryText(test.Root(), AppPathsSubkey("othertool")), "C:\\Other\\tool.exe");
+  EXPECT_TRUE(elevation.asked.empty());  // the store can be written
+}
 
-  // Without the script the main window comes up empty, and nothing is written.
-  DeleteFileA(program.File("cshortcut.vbs").c_str());
+TEST_F(Startup, ACopyOfAllUsersAsksForRightsAndACommandThatCannotBeMadeOpensTheMainWindow) {
+  // Without the rights to write its key, a copy of all users starts itself again elevated, once;
+  // a No to the prompt ends it with a message and nothing written. A copy of one user never asks.
+  testing::RegistrySandbox noRights;
+  noRights.MakeUnwritable(StoreScope::MachineWide);
+  for (const StoreScope scope : {StoreScope::MachineWide, StoreScope::PerUser}) {
+    for (const bool accept : {true, false}) {
+      elevation.accept = accept;
+      RecordingPrompt asked;
+      const StoreContext store(test.program.Path(), testing::kNativeWriter, scope, noRights.Roots());
+      Run(asked, "notes C:\\n.txt", store);
+      if (scope == StoreScope::MachineWide) {
+        EXPECT_EQ(asked.Summaries().size(), accept ? 0u : 1u);
+        EXPECT_FALSE(testing::FileExists(test.Cfg("notes")) || testing::KeyExists(HKEY_CURRENT_USER, userKey));
+      }
+    }
+  }
+  EXPECT_EQ(elevation.asked, (Strings{"notes C:\\n.txt", "notes C:\\n.txt"}));
+
+  testing::TestStore scripted(testing::kScriptWriter);
+  DeleteFileA(scripted.program.File("cshortcut.vbs").c_str());
   RecordingPrompt prompt;
-  EXPECT_EQ(Run(prompt, "fresh C:\\notes.txt"), StartOutcome::EmptyMainWindow);
-  EXPECT_EQ(prompt.Summaries(),
-            (Strings{"Couldn\xB4t find the file 'cshortcut.vbs', please reinstall the program!|Error|64",
-                     "CreateShortcutLNKFile=false|Quillet|0"}));
-  EXPECT_FALSE(testing::AppPathsEntryExists("fresh.exe") ||
-               testing::FileExists(GeneratedFilePath(program.Path(), "fresh", ".cfg")));
-  RegDeleteTreeA(HKEY_CURRENT_USER, userKey.c_str());
+  EXPECT_EQ(Run(prompt, "fresh C:\\notes.txt", scripted.store), StartOutcome::NormalStart);
+  EXPECT_EQ(prompt.Summaries(), (Strings{"Couldn\xB4t find the file 'cshortcut.vbs', please reinstall the program!|Error|64",
+                                         "CreateShortcutLNKFile=false|Quillet|0"}));
+  EXPECT_FALSE(scripted.HasEntry("fresh") || testing::FileExists(scripted.Cfg("fresh")));
 }
 
 }  // namespace

@@ -7,7 +7,7 @@
 #include <gtest/gtest.h>
 
 #include "tests/support/recording_prompt.h"
-#include "tests/support/recording_shell_launcher.h"
+#include "tests/support/test_store.h"
 #include "ui/settings/settings_ids.h"
 
 namespace quillet {
@@ -16,8 +16,8 @@ namespace {
 TEST(SettingsDialog, HelpButtonPictureAndF1OpenTheContextMenuTopic) {
   const std::string folder = "C:\\Program Files\\Quillet";
   testing::RecordingPrompt prompt;
-  testing::RecordingShellLauncher shell;
-  SettingsDialog dialog{folder, prompt, shell};
+  const StoreContext store(folder, testing::kNativeWriter);
+  SettingsDialog dialog{store, prompt};
   ASSERT_TRUE(dialog.CreateModeless(nullptr));
   ShowWindow(dialog.Handle(), SW_SHOW);
   ContextMenuPage& page = dialog.Page();

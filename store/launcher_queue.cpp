@@ -1,0 +1,49 @@
+#include "store/launcher_queue.h"
+
+#include "store/command_writer.h"
+#include "store/store_paths.h"
+
+namespace quillet {
+
+namespace {
+// Under Wine about one script host in a hundred ends at once without running its script, and
+// such failures come in bursts: a start right after one fails as often, a start after a pause
+// does not. So each try waits longer before it starts the script again.
+constexpr DWORD kRetryPausesMs[] = {500, 2000};
+}  // namespace
+
+LauncherQueue::LauncherQueue(const StoreContext& store, std::size_t atOnce) : store_(store), atOnce_(atOnce) {}
+
+void LauncherQueue::Add(const std::string& name, SaveOutcome& saved) {
+  if (pending_.size() >= atOnce_) WaitForOldest();
+  pending_.push_back({name, std::move(saved.script), saved.launcher});
+  // Quillet's own writer has written it, or not, already.
+  if (!store_.writer.UsesScripts()) WaitForOldest();
+}
+
+void LauncherQueue::WaitForOldest() {
+  Pending oldest = std::move(pending_.front());
+  pending_.pop_front();
+  const std::string shortcut = GeneratedFilePath(store_.programFolder, oldest.name, ".lnk");
+  const auto there = [&] { return GetFileAttributesA(shortcut.c_str()) != INVALID_FILE_ATTRIBUTES; };
+  // The script has ended, or the shortcut is there; either way the shortcut tells.
+  if (store_.writer.UsesScripts()) store_.waitForScript(oldest.script.Get(), shortcut, kScriptWaitMs);
+  if (there()) return;
+  if (store_.writer.UsesScripts() && oldest.retries < std::size(kRetryPausesMs)) {
+    // The pause is a wait for a file that is not coming, so a window keeps painting meanwhile.
+    store_.waitForScript(nullptr, shortcut, kRetryPausesMs[oldest.retries]);
+    WriteResult again = store_.writer.WriteLauncher(store_, oldest.name, oldest.request);
+    if (again.status == WriteStatus::Started) {
+      pending_.push_front({oldest.name, std::move(again.script), oldest.request, oldest.retries + 1});
+      return;
+    }
+  }
+  if (!there()) missing_.push_back(oldest.name);
+}
+
+std::vector<std::string> LauncherQueue::Finish() {
+  while (!pending_.empty()) WaitForOldest();
+  return std::move(missing_);
+}
+
+}  // namespace quillet
