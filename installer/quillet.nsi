@@ -163,6 +163,7 @@ Section "Quillet" SectionProgram
   ; Help is compiled on Linux hosts only (cmake/help.cmake): a setup made on Windows goes without.
   File /nonfatal "${PROGRAM_DIR}/quillet.chm"
   File "${PROGRAM_DIR}/*.vbs"
+  File "${PROGRAM_DIR}/notices.txt"
   ; Quillet makes Cmds itself when it may; made here, it is there whoever starts Quillet first.
   CreateDirectory "$INSTDIR\Cmds"
   WriteUninstaller "$INSTDIR\uninstall.exe"
@@ -276,6 +277,7 @@ Section "Uninstall"
   Delete "$INSTDIR\quillet.exe"
   Delete "$INSTDIR\quillet.chm"
   Delete "$INSTDIR\*.vbs"
+  Delete "$INSTDIR\notices.txt"
   Delete "$INSTDIR\clear.lnk"  ; the clear word's shortcut, where Windows runs no VBScript
   Delete "$INSTDIR\uninstall.exe"
   RMDir "$INSTDIR\Cmds"  ; only when no command is left in it

@@ -103,7 +103,7 @@ TEST_F(Setup, ForAllUsersInstallsUninstallsAndKeepsTheCommandsUnlessToldOtherwis
   Install(" /ALLUSERS");
   const std::string files[] = {"quillet.exe",    "quillet.chm",     "uninstall.exe",      "cshortcut.vbs",
                                "cishortcut.vbs", "cishortcutu.vbs", "addcontextmenu.vbs", "removecontextmenu.vbs",
-                               "clear.vbs"};
+                               "clear.vbs",      "notices.txt"};
   for (const std::string& file : files) EXPECT_TRUE(FileExists(File(file))) << file;
   EXPECT_EQ(ReadShortcut(startMenuShortcut).value_or(ShortcutFields{}).target, File("quillet.exe"));
   const std::string uninstaller = "\"" + File("uninstall.exe") + "\"";
