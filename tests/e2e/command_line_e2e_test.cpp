@@ -12,8 +12,10 @@ const std::string kEntries[] = {"Software\\Classes\\*\\shell\\QuilletCreateComma
                                  "Software\\Classes\\Directory\\shell\\QuilletCreateCommand"};
 
 using CommandLine = E2eTest;
+using CommandLineEitherWay = EitherWay<E2eTest>;
+QUILLET_EITHER_WAY(CommandLineEitherWay);
 
-TEST_F(CommandLine, CreateMakesACommandThatStartsAndRemoveTakesItAway) {
+TEST_P(CommandLineEitherWay, CreateMakesACommandThatStartsAndRemoveTakesItAway) {
   Close(*Start());  // a normal start writes the Run-dialog verbs
   // Quotes around a path with blanks are optional; typed, they are not part of the path.
   const std::string name = NewName("cmd");
@@ -43,7 +45,19 @@ TEST_F(CommandLine, TextOutsideTheCodePageIsRefused) {
   EXPECT_TRUE(std::filesystem::is_empty(program.Cmds()));
 }
 
-TEST_F(CommandLine, TheFirstStartOffersTheExplorerEntryThatMakesCommandsAndSettingsSwitchIt) {
+TEST_P(CommandLineEitherWay, TheClearWordEmptiesTheRunHistory) {
+  const std::string history = "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\RunMRU";
+  SetRegistryText(HKEY_CURRENT_USER, history, "a", "notepad\\1");
+  Close(*Start());  // a normal start writes the Run-dialog verbs
+  // Without VBScript, the word leads to Quillet itself.
+  const std::string word = RegistryText(HKEY_LOCAL_MACHINE, AppPathsSubkey("clear"));
+  EXPECT_EQ(word, program.File(GetParam() == VBScript::On ? "clear.vbs" : "clear.lnk"));
+  ASSERT_EQ(RunDialog("clear"), 0);
+  Answer("Quillet", "The Run dialog's history has been cleared.");
+  EXPECT_FALSE(KeyExists(HKEY_CURRENT_USER, history));
+}
+
+TEST_P(CommandLineEitherWay, TheFirstStartOffersTheExplorerEntryThatMakesCommandsAndSettingsSwitchIt) {
   SetFirstStartDone(false);
   const auto first = Start();
   const auto question = tools::WaitForDialog("Quillet (First Run)", 20000, first->Id());  // its text: Startup

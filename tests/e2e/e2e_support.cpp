@@ -18,6 +18,16 @@ void SetFirstStartDone(bool done) {
   if (done) RegSetKeyValueA(HKEY_CURRENT_USER, "Software\\Quillet", "FirstRunDone", REG_DWORD, &value, sizeof value);
 }
 
+namespace {
+constexpr const char* kDllOverrides = "Software\\Wine\\DllOverrides";
+}
+
+VBScriptEitherWay::VBScriptEitherWay() {
+  if (GetParam() == VBScript::Off) SetRegistryText(HKEY_CURRENT_USER, kDllOverrides, "vbscript", "");
+}
+
+VBScriptEitherWay::~VBScriptEitherWay() { RegDeleteKeyValueA(HKEY_CURRENT_USER, kDllOverrides, "vbscript"); }
+
 E2eTest::E2eTest() {
   CopyFileA(QUILLET_BUILT_PROGRAM_DIR "\\quillet.exe", program.File("quillet.exe").c_str(), FALSE);
   CreateDirectoryA(targetFolder.c_str(), nullptr);

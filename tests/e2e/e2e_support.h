@@ -45,6 +45,28 @@ inline void PrintTo(const Recorded& recorded, std::ostream* out) {
   *out << "{\"" << recorded.arguments << "\", \"" << recorded.folder << "\", " << recorded.showCommand << "}";
 }
 
+// Whether the test's prefix runs VBScript. Off is Windows without its VBScript feature: the
+// script host still starts, but no .vbs runs (Wine's vbscript.dll is switched off for the
+// programs started from then on), so Quillet does the scripts' work itself.
+enum class VBScript { On, Off };
+inline void PrintTo(VBScript vbscript, std::ostream* out) { *out << (vbscript == VBScript::On ? "on" : "off"); }
+
+// A fixture base that switches VBScript as the test's parameter says, before anything of the
+// test is started, and back on after it.
+class VBScriptEitherWay : public ::testing::WithParamInterface<VBScript> {
+ protected:
+  VBScriptEitherWay();
+  ~VBScriptEitherWay();
+};
+
+// A fixture whose tests run once with VBScript and once without: TEST_P, and
+// QUILLET_EITHER_WAY(Fixture) to instantiate them.
+template <class Fixture>
+class EitherWay : public VBScriptEitherWay, public Fixture {};
+#define QUILLET_EITHER_WAY(fixture)                                                              \
+  INSTANTIATE_TEST_SUITE_P(, fixture, ::testing::Values(VBScript::On, VBScript::Off),            \
+                           [](const auto& info) { return info.param == VBScript::On ? "VBScriptOn" : "VBScriptOff"; })
+
 class E2eTest : public ::testing::Test {
  protected:
   E2eTest();

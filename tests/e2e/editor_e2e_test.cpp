@@ -29,7 +29,10 @@ class EditorE2e : public E2eTest {
   HWND window = MainWindow(*quillet);
 };
 
-TEST_F(EditorE2e, AddedCommandStartsWithItsParametersMaximizedAndARenameMovesIt) {
+using EditorEitherWay = EitherWay<EditorE2e>;
+QUILLET_EITHER_WAY(EditorEitherWay);
+
+TEST_P(EditorEitherWay, AddedCommandStartsWithItsParametersMaximizedAndARenameMovesIt) {
   const std::string name = NewName("cmd"), renamed = NewName("ren");
   ASSERT_TRUE(tools::PressButton(window, "Add Command"));
   FillAndSave(" New Command", " " + name + " ", {"\"C:\\My  Files\\a.txt\"", " -x   y ; z "}, "Maximized");

@@ -50,8 +50,11 @@ class ImportE2e : public E2eTest {
   std::vector<std::string> leftovers;
 };
 
+using ImportEitherWay = EitherWay<ImportE2e>;
+QUILLET_EITHER_WAY(ImportEitherWay);
+
 // From the Desktop, which needs no picker; the Favorites below go through it.
-TEST_F(ImportE2e, ShellLinksStartWithTheirArgumentsFolderAndStyle) {
+TEST_P(ImportEitherWay, ShellLinksStartWithTheirArgumentsFolderAndStyle) {
   const std::string name = NewName("imp");  // letters and digits: the suggestion is the name itself
   ASSERT_TRUE(WriteShortcut(Place("Desktop", name + ".lnk"), {target, "-a \"b  c\"", targetFolder, SW_SHOWMINNOACTIVE}));
   Import(kMenuImportDesktop, "Desktop");

@@ -1,11 +1,15 @@
-// The setup program run silently in the test's Wine prefix, Quillet started from where it put it,
-// and the uninstaller run silently: what each leaves behind, in the files and the registry.
+// The setup program run silently in the test's Wine prefix, for all users and for the current
+// user, Quillet started from where it put it, and the uninstaller run silently: what each leaves
+// behind, in the files and the registry.
 
 #include <cstdlib>
+#include <map>
 
 #include "store/store_paths.h"
 #include "tests/e2e/e2e_support.h"
 #include "tests/support/script_runner.h"
+#include "tests/tools/control_driver.h"
+#include "ui/main/main_layout.h"
 
 namespace quillet::testing {
 namespace {
@@ -14,22 +18,78 @@ constexpr const char* kUninstallKey = "Software\\Microsoft\\Windows\\CurrentVers
 constexpr const char* kContextMenuEntry = "Software\\Classes\\*\\shell\\QuilletCreateCommand";
 constexpr const char* kForeignClear = "C:\\Other Program\\clear.vbs";
 
+// Every subkey and value under the key, with its type and bytes, in the order the registry keeps them.
+std::string RegistryDump(HKEY root, const std::string& key) {
+  HKEY opened = nullptr;
+  if (RegOpenKeyExA(root, key.c_str(), 0, KEY_READ, &opened) != ERROR_SUCCESS) return "-";
+  std::string dump;
+  char name[16384];
+  for (DWORD i = 0;; ++i) {
+    DWORD nameSize = sizeof name, type = 0, dataSize = 0;
+    if (RegEnumValueA(opened, i, name, &nameSize, nullptr, &type, nullptr, &dataSize) != ERROR_SUCCESS) break;
+    std::string data(dataSize, '\0');
+    nameSize = sizeof name;
+    RegEnumValueA(opened, i, name, &nameSize, nullptr, &type, reinterpret_cast<BYTE*>(data.data()), &dataSize);
+    dump += std::string(name) + "=" + std::to_string(type) + ":" + data + "\n";
+  }
+  std::vector<std::string> subkeys;
+  for (DWORD i = 0;; ++i) {
+    DWORD nameSize = sizeof name;
+    if (RegEnumKeyExA(opened, i, name, &nameSize, nullptr, nullptr, nullptr, nullptr) != ERROR_SUCCESS) break;
+    subkeys.emplace_back(name);
+  }
+  RegCloseKey(opened);
+  for (const std::string& subkey : subkeys) dump += "[" + subkey + "]\n" + RegistryDump(root, key + "\\" + subkey);
+  return dump;
+}
+
+// Every file and folder under the folder but `skipped`, with the size of each file.
+std::string FolderDump(const std::string& folder, const std::string& skipped) {
+  std::string dump;
+  WIN32_FIND_DATAA found{};
+  const HANDLE search = FindFirstFileA((folder + "\\*").c_str(), &found);
+  if (search == INVALID_HANDLE_VALUE) return dump;
+  do {
+    const std::string name = found.cFileName;
+    if (name == "." || name == ".." || folder + "\\" + name == skipped) continue;
+    if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
+      dump += name + "\\\n" + FolderDump(folder + "\\" + name, skipped);
+    } else {
+      dump += name + " " + std::to_string(found.nFileSizeLow) + "\n";
+    }
+  } while (FindNextFileA(search, &found));
+  FindClose(search);
+  return dump;
+}
+
+// What a per-user install must leave as it was: the computer's keys and its Program Files (but
+// the test's own program folder there, whose target records each start).
+std::string ComputerDump(const std::string& testFolder) {
+  return RegistryDump(HKEY_LOCAL_MACHINE, kAppPathsKey) +
+         RegistryDump(HKEY_LOCAL_MACHINE, "Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall") +
+         RegistryDump(HKEY_LOCAL_MACHINE, "Software\\Classes\\*") +
+         RegistryDump(HKEY_LOCAL_MACHINE, "Software\\Classes\\Directory") + FolderDump(std::getenv("ProgramFiles"), testFolder);
+}
+
 class Setup : public E2eTest {
  protected:
   void TearDown() override {
-    if (KeyExists(HKEY_LOCAL_MACHINE, kUninstallKey)) Uninstall(" /REMOVECOMMANDS");
+    for (HKEY root : {HKEY_LOCAL_MACHINE, HKEY_CURRENT_USER}) {
+      if (KeyExists(root, kUninstallKey)) Uninstall(root, " /REMOVECOMMANDS");
+    }
     const std::string clear = AppPathsSubkey("clear");
     if (RegistryText(HKEY_LOCAL_MACHINE, clear) == kForeignClear) RegDeleteTreeA(HKEY_LOCAL_MACHINE, clear.c_str());
     SetFirstStartDone(true);
   }
-  static void Install() {
-    ASSERT_EQ(ChildProcess(QuoteArgument(QUILLET_BUILT_SETUP) + " /S").WaitForExit(60000), 0u);
+  static void Install(const std::string& options) {
+    ASSERT_EQ(ChildProcess(QuoteArgument(QUILLET_BUILT_SETUP) + " /S" + options).WaitForExit(60000), 0u);
   }
   // The uninstaller goes on from a copy of itself in the temporary folder, so the process started
   // here ends at once; its last step is deleting the Installed Apps entry.
-  void Uninstall(const std::string& options = "") const {
-    ASSERT_EQ(ChildProcess(QuoteArgument(File("uninstall.exe")) + " /S" + options).WaitForExit(), 0u);
-    ASSERT_TRUE(Eventually([] { return !KeyExists(HKEY_LOCAL_MACHINE, kUninstallKey); }, 60000));
+  void Uninstall(HKEY scope, const std::string& options = "") const {
+    const std::string folder = RegistryText(scope, kUninstallKey, "InstallLocation");
+    ASSERT_EQ(ChildProcess(QuoteArgument(folder + "\\uninstall.exe") + " /S" + options).WaitForExit(), 0u);
+    ASSERT_TRUE(Eventually([scope] { return !KeyExists(scope, kUninstallKey); }, 60000));
   }
   std::string File(const std::string& file) const { return folder + "\\" + file; }
 
@@ -39,11 +99,11 @@ class Setup : public E2eTest {
   const std::string name = NewName("cmd");
 };
 
-TEST_F(Setup, InstallsUninstallsAndKeepsTheCommandsUnlessToldOtherwise) {
-  Install();
+TEST_F(Setup, ForAllUsersInstallsUninstallsAndKeepsTheCommandsUnlessToldOtherwise) {
+  Install(" /ALLUSERS");
   const std::string files[] = {"quillet.exe",    "quillet.chm",     "uninstall.exe",      "cshortcut.vbs",
                                "cishortcut.vbs", "cishortcutu.vbs", "addcontextmenu.vbs", "removecontextmenu.vbs",
-                               "clear.vbs"};
+                               "clear.vbs",      "notices.txt"};
   for (const std::string& file : files) EXPECT_TRUE(FileExists(File(file))) << file;
   EXPECT_EQ(ReadShortcut(startMenuShortcut).value_or(ShortcutFields{}).target, File("quillet.exe"));
   const std::string uninstaller = "\"" + File("uninstall.exe") + "\"";
@@ -60,9 +120,9 @@ TEST_F(Setup, InstallsUninstallsAndKeepsTheCommandsUnlessToldOtherwise) {
   ASSERT_TRUE(RunScript(folder, "addcontextmenu.vbs"));
   ASSERT_TRUE(KeyExists(HKEY_CURRENT_USER, kContextMenuEntry));
   SetRegistryText(HKEY_LOCAL_MACHINE, AppPathsSubkey("clear"), nullptr, kForeignClear);  // another copy's verb
-  Install();  // an upgrade, which keeps the commands as the uninstaller does
+  Install(" /ALLUSERS");  // an upgrade, which keeps the commands as the uninstaller does
 
-  Uninstall();
+  Uninstall(HKEY_LOCAL_MACHINE);
   for (const std::string& file : files) EXPECT_FALSE(FileExists(File(file))) << file;
   EXPECT_FALSE(FileExists(startMenuShortcut));
   for (const char* verb : {"create", "remove", "quillet"}) EXPECT_FALSE(KeyExists(HKEY_LOCAL_MACHINE, AppPathsSubkey(verb)));
@@ -73,10 +133,55 @@ TEST_F(Setup, InstallsUninstallsAndKeepsTheCommandsUnlessToldOtherwise) {
   EXPECT_TRUE(FileExists(GeneratedFilePath(folder, name, ".cfg")));
 
   // Installed again, the command is Quillet's again; uninstalled with its commands, nothing is left.
-  Install();
-  Uninstall(" /REMOVECOMMANDS");
+  Install(" /ALLUSERS");
+  Uninstall(HKEY_LOCAL_MACHINE, " /REMOVECOMMANDS");
   EXPECT_FALSE(KeyExists(HKEY_LOCAL_MACHINE, AppPathsSubkey(name)));
   EXPECT_FALSE(FileExists(folder));
+}
+
+TEST_F(Setup, ForTheCurrentUserWritesNothingOfTheComputer) {
+  const std::string userFolder = std::string(std::getenv("LOCALAPPDATA")) + "\\Programs\\Quillet";
+  const std::string quillet = userFolder + "\\quillet.exe";
+  const std::string computer = ComputerDump(program.Path());
+  Install("");
+  EXPECT_EQ(RegistryText(HKEY_CURRENT_USER, kUninstallKey, "UninstallString"), "\"" + userFolder + "\\uninstall.exe\"");
+  EXPECT_EQ(ReadShortcut(std::string(std::getenv("APPDATA")) + "\\Microsoft\\Windows\\Start Menu\\Programs\\Quillet.lnk")
+                .value_or(ShortcutFields{})
+                .target,
+            quillet);
+
+  // The Run words and a command go under the user's App Paths, and the Run dialog finds the command.
+  const std::string machineTool = NewName("machine"), userTool = NewName("mine");
+  AddAppPathsEntry(HKEY_LOCAL_MACHINE, machineTool + ".exe", "C:\\Tools\\machine.exe");
+  AddAppPathsEntry(HKEY_CURRENT_USER, userTool + ".exe", "C:\\Tools\\mine.exe");
+  const ChildProcess started(QuoteArgument(quillet));
+  const HWND window = MainWindow(started);
+  for (const char* word : {"create", "remove", "clear", "quillet"}) {
+    EXPECT_TRUE(Eventually([&] { return KeyExists(HKEY_CURRENT_USER, AppPathsSubkey(word)); })) << word;
+  }
+  // Other programs' entries of both scopes are system commands.
+  ASSERT_TRUE(tools::ClickListViewRow(GetDlgItem(window, kCategoryPaneId), 1));
+  const auto listed = [&](const std::string& entry) {
+    for (const auto& row : tools::ReadListViewRows(GetDlgItem(window, kSystemListId), 1)) {
+      if (row[0] == entry) return true;
+    }
+    return false;
+  };
+  EXPECT_TRUE(Eventually([&] { return listed(machineTool) && listed(userTool); }));
+  Close(started);
+  const ChildProcess create(QuoteArgument(quillet) + " " + name + " " + QuoteArgument(target));
+  Answer("Quillet", "Command added...\r\n\r\nName: " + name + "\r\nPath: " + target, "OK", create.Id());
+  ASSERT_EQ(create.WaitForExit(), 0u);
+  EXPECT_EQ(RegistryText(HKEY_CURRENT_USER, AppPathsSubkey(name)), GeneratedFilePath(userFolder, name, ".lnk"));
+  EXPECT_EQ(Run(name), (Recorded{"", targetFolder, "1"}));
+  RegDeleteTreeA(HKEY_LOCAL_MACHINE, AppPathsSubkey(machineTool).c_str());  // the test's own, not the setup's
+  EXPECT_EQ(ComputerDump(program.Path()), computer);
+
+  Uninstall(HKEY_CURRENT_USER, " /REMOVECOMMANDS");
+  for (const char* word : {"create", "remove", "clear", "quillet"}) EXPECT_FALSE(KeyExists(HKEY_CURRENT_USER, AppPathsSubkey(word)));
+  EXPECT_FALSE(KeyExists(HKEY_CURRENT_USER, AppPathsSubkey(name)));
+  EXPECT_FALSE(FileExists(userFolder));
+  EXPECT_EQ(ComputerDump(program.Path()), computer);
 }
 
 }  // namespace
