@@ -83,5 +83,33 @@ TEST_F(MainWindowE2e, CommandsMadeAndRemovedElsewhereShowWithoutARestart) {
   Close(*quillet);
 }
 
+TEST_F(MainWindowE2e, NothingIsTakenOverWithoutItsQuestion) {
+  // The create verb over another program's entry, and over a command, each answered No.
+  const std::pair<std::string, std::string> asked[] = {
+      {other, "The command: '" + other + "' is a system command, added by other applications than Quillet!\r\n"
+              "Do you want to replace it with this command?"},
+      {"alpha", "The command: 'alpha' already exists, do want to overwrite it?"}};
+  for (const auto& [name, question] : asked) {
+    const auto create = Start(name + " C:\\windows\\notepad.exe");
+    Answer("Quillet", question, "No", create->Id());
+    EXPECT_EQ(create->WaitForExit(), 0u);
+  }
+  EXPECT_EQ(RegistryText(HKEY_LOCAL_MACHINE, AppPathsSubkey(other)), "C:\\Other\\tool.exe");
+  EXPECT_FALSE(FileExists(Generated(other, ".cfg")));
+  EXPECT_EQ(ReadFileBytes(Generated("alpha", ".cfg")), DefinitionFileText("alpha", "C:\\Docs\\a.txt", "-a", 1));
+
+  // Quillet's own Run words are not removed from the System list.
+  ASSERT_TRUE(tools::ClickListViewRow(GetDlgItem(window, kCategoryPaneId), 1));
+  const HWND systemList = GetDlgItem(window, kSystemListId);
+  ASSERT_TRUE(Eventually([&] { return Names(systemList).find("create ") != std::string::npos; }));
+  const Rows system = tools::ReadListViewRows(systemList, 1);
+  const auto create = std::find(system.begin(), system.end(), std::vector<std::string>{"create"}) - system.begin();
+  ASSERT_TRUE(tools::ClickListViewRow(systemList, static_cast<int>(create)) && tools::PressButton(window, "Remove Command"));
+  Answer("Quillet", "The command name 'create' cannot be used.\r\ncreate, remove, clear and quillet are Quillet's own "
+         "Run words: they cannot be made into commands or removed.", "OK", quillet->Id());
+  EXPECT_TRUE(KeyExists(HKEY_LOCAL_MACHINE, AppPathsSubkey("create")));
+  Close(*quillet);
+}
+
 }  // namespace
 }  // namespace quillet::testing
