@@ -22,8 +22,10 @@ ScriptStart StartCompanionScript(HWND owner, const std::string& programFolder, c
   start.process.Reset(info.hProcess);
   start.result = reinterpret_cast<INT_PTR>(info.hInstApp);
   // ShellExecuteEx sets hInstApp only on failure on some systems: a start it reports is a start.
-  if (started && start.result <= 32) start.result = 42;
-  if (!started && start.result > 32) start.result = 0;
+  // (ShellExecute's results up to 32 are its errors.)
+  constexpr INT_PTR kLastError = 32, kStarted = kLastError + 1;
+  if (started && start.result <= kLastError) start.result = kStarted;
+  if (!started && start.result > kLastError) start.result = 0;
   return start;
 }
 

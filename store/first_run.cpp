@@ -10,22 +10,22 @@ namespace {
 constexpr const char* kFirstRunValue = "FirstRunDone";
 }
 
-bool MarkFirstStart(const char* userKey) {
+bool FirstStartDone(const char* userKey) {
   DWORD done = 0;
   DWORD size = sizeof done;
-  if (RegGetValueA(HKEY_CURRENT_USER, userKey, kFirstRunValue, RRF_RT_REG_DWORD, nullptr, &done, &size) ==
-          ERROR_SUCCESS &&
-      done != 0) {
-    return false;
-  }
+  return RegGetValueA(HKEY_CURRENT_USER, userKey, kFirstRunValue, RRF_RT_REG_DWORD, nullptr, &done, &size) ==
+             ERROR_SUCCESS &&
+         done != 0;
+}
+
+void RecordFirstStart(const char* userKey) {
   HKEY raw = nullptr;
   if (RegCreateKeyExA(HKEY_CURRENT_USER, userKey, 0, nullptr, 0, KEY_SET_VALUE, nullptr, &raw, nullptr) ==
       ERROR_SUCCESS) {
     const ScopedRegistryKey key(raw);
-    done = 1;
+    const DWORD done = 1;
     RegSetValueExA(key.Get(), kFirstRunValue, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&done), sizeof done);
   }
-  return true;
 }
 
 }  // namespace quillet

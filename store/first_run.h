@@ -6,8 +6,10 @@ namespace quillet {
 
 inline constexpr const char* kUserSettingsKey = "Software\\Quillet";
 
-// True on the first start for the current user. The record is written before the caller asks
-// its question, so the question is asked once whatever the answer.
-bool MarkFirstStart(const char* userKey = kUserSettingsKey);
+// Whether the current user's first-start question was asked already.
+bool FirstStartDone(const char* userKey = kUserSettingsKey);
+
+// Records that it was asked.
+void RecordFirstStart(const char* userKey = kUserSettingsKey);
 
 }  // namespace quillet

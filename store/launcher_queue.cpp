@@ -5,13 +5,6 @@
 
 namespace quillet {
 
-namespace {
-// Under Wine about one script host in a hundred ends at once without running its script, and
-// such failures come in bursts: a start right after one fails as often, a start after a pause
-// does not. So each try waits longer before it starts the script again.
-constexpr DWORD kRetryPausesMs[] = {500, 2000};
-}  // namespace
-
 LauncherQueue::LauncherQueue(const StoreContext& store, std::size_t atOnce) : store_(store), atOnce_(atOnce) {}
 
 void LauncherQueue::Add(const std::string& name, SaveOutcome& saved) {

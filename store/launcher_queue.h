@@ -3,7 +3,10 @@
 // (the restore, the repair): the scripts run one at a time rather than hundreds at once, and
 // each command counts as made only when its shortcut is there.
 
+#include <windows.h>
+
 #include <deque>
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -16,6 +19,15 @@ namespace quillet {
 // One script at a time: a script host takes a core while it starts, and two at once were measured
 // slower under Wine than one after the other.
 inline constexpr std::size_t kScriptsAtOnce = 1;
+
+// Under Wine about one script host in a hundred ends at once without running its script, and
+// such failures come in bursts: a start right after one fails as often, a start after a pause
+// does not. So each new try waits longer before it starts the script again.
+inline constexpr DWORD kRetryPausesMs[] = {500, 2000};
+
+// The longest one command's launcher shortcut can take: every try waited out, and the pauses.
+inline constexpr DWORD kLongestLauncherWaitMs =
+    kScriptWaitMs * (1 + std::size(kRetryPausesMs)) + kRetryPausesMs[0] + kRetryPausesMs[1];
 
 class LauncherQueue {
  public:

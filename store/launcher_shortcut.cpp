@@ -18,7 +18,7 @@ void ShowFileProperties(const StoreContext& store, const std::string& path) {
     info.lpParameters = "";
     info.lpDirectory = "";
     info.nShow = SW_HIDE;
-    const bool opened = ShellExecuteExNow(&info) && reinterpret_cast<INT_PTR>(info.hInstApp) > 32;
+    const bool opened = ShellExecuteExNow(&info) && reinterpret_cast<INT_PTR>(info.hInstApp) > 32;  // up to 32: an error
     const ScopedProcess sheet(info.hProcess);
     if (opened || attempts == 1) return;
     Sleep(500);

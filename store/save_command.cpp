@@ -232,10 +232,8 @@ class Save {
 
   bool WriteEntry() {
     if (!touchesEntry_) return true;
-    const bool target = SetText(entryKey_.Get(), nullptr, launcher_);
-    const bool path = SetText(entryKey_.Get(), "Path", CmdsFolder(store_.programFolder));
-    entryKey_.Reset();
-    return (target && path) || Fail(SaveFailure::AppPathsFailed);
+    entryKey_.Reset();  // made when the entry was claimed, so that it is known to be writable
+    return CreateAppPathsKey(store_, name_) || Fail(SaveFailure::AppPathsFailed);
   }
 
   bool WriteDefinition() {

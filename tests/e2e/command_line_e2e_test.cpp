@@ -79,6 +79,17 @@ TEST_P(CommandLineEitherWay, TheFirstStartOffersTheExplorerEntryThatMakesCommand
   ASSERT_TRUE(WaitForFile(Generated(name, ".lnk"), 20));
   EXPECT_EQ(Run(name), (Recorded{"", targetFolder, "1"}));
 
+  // And on a folder, which becomes a command that opens it (a folder's path ends in a backslash).
+  const std::string folderName = NewName("dir");
+  const ChildProcess onFolder(command.substr(0, command.size() - 2) + targetFolder);
+  const auto folderInput = tools::WaitForDialog("Quillet", 20000, onFolder.Id());
+  ASSERT_TRUE(folderInput && tools::SetControlText(folderInput->window, 0, folderName) &&
+              tools::PressButton(folderInput->window, "OK") && tools::WaitForDialogGone(folderInput->window, 10000));
+  Answer("Quillet", "Command added...\r\n\r\nName: " + folderName + "\r\nPath: " + targetFolder + "\\", "OK", onFolder.Id());
+  EXPECT_EQ(onFolder.WaitForExit(), 0u);
+  ASSERT_TRUE(WaitForFile(Generated(folderName, ".lnk"), 20));
+  EXPECT_EQ(ReadShortcut(Generated(folderName, ".lnk")).value_or(ShortcutFields{}).target, targetFolder + "\\");
+
   // The settings' buttons run the scripts that take the entry away and bring it back.
   PostMessageA(MainWindow(*first), WM_COMMAND, kMenuSettings, 0);
   const auto settings = tools::WaitForDialog("Settings", 20000, first->Id());

@@ -4,7 +4,6 @@
 
 namespace quillet::testing {
 
-constexpr DWORD kDialogTimeoutMs = 20000;
 constexpr double kFileTimeoutSeconds = 20;
 
 long RunDialog(const std::string& line) {
@@ -70,8 +69,8 @@ void E2eTest::Close(const ChildProcess& quillet) const {
 }
 
 void E2eTest::Answer(const std::string& title, const std::wstring& text, const std::string& button,
-                     DWORD process) const {
-  const auto dialog = tools::WaitForDialog(title, kDialogTimeoutMs, process);
+                     DWORD process, DWORD timeoutMs) const {
+  const auto dialog = tools::WaitForDialog(title, timeoutMs, process);
   ASSERT_TRUE(dialog.has_value()) << "no dialog \"" << title << "\"";
   EXPECT_EQ(dialog->text, text);
   ASSERT_TRUE(tools::PressButton(dialog->window, button)) << button;

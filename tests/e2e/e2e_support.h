@@ -45,6 +45,9 @@ inline void PrintTo(const Recorded& recorded, std::ostream* out) {
   *out << "{\"" << recorded.arguments << "\", \"" << recorded.folder << "\", " << recorded.showCommand << "}";
 }
 
+// How long a dialog may take to come when the program does nothing long before it.
+inline constexpr DWORD kDialogTimeoutMs = 20000;
+
 // Whether the test's prefix runs VBScript. Off is Windows without its VBScript feature: the
 // script host still starts, but no .vbs runs (Wine's vbscript.dll is switched off for the
 // programs started from then on), so Quillet does the scripts' work itself.
@@ -90,11 +93,12 @@ class E2eTest : public ::testing::Test {
 
   // Waits for a dialog of `title` shown by `process` (0: any), checks its text, presses `button`
   // and waits for it to go.
+  // `timeoutMs`: the longest the program may take to show it.
   void Answer(const std::string& title, const std::wstring& text, const std::string& button = "OK",
-              DWORD process = 0) const;
+              DWORD process = 0, DWORD timeoutMs = kDialogTimeoutMs) const;
   void Answer(const std::string& title, const std::string& text, const std::string& button = "OK",
-              DWORD process = 0) const {
-    Answer(title, WideFromAnsi(text), button, process);
+              DWORD process = 0, DWORD timeoutMs = kDialogTimeoutMs) const {
+    Answer(title, WideFromAnsi(text), button, process, timeoutMs);
   }
   // The same for a file dialog ("Open", "Save As"): the path is typed into its file name box.
   void AnswerFile(const std::string& title, const std::string& path, const std::string& button, DWORD process) const;

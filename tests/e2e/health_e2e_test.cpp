@@ -2,6 +2,7 @@
 // of commands carried to another installation through Export and Restore.
 
 #include "store/definition_file.h"
+#include "store/launcher_queue.h"
 #include "store/store_paths.h"
 #include "tests/e2e/e2e_support.h"
 #include "ui/main/main_menu.h"
@@ -42,7 +43,7 @@ TEST_F(HealthE2e, RepairBringsBackLostEntriesAndShortcuts) {
   // The first has lost its App Paths entry alone, the second its shortcut too.
   ASSERT_TRUE(WriteShortcut(Generated(names[0], ".lnk"), {target, parameters[0], targetFolder, modes[0]}));
   const auto quillet = UseMenu(kMenuRepair);
-  Answer("Quillet", "2 commands were repaired.", "OK", quillet->Id());
+  Answer("Quillet", "2 commands were repaired.", "OK", quillet->Id(), 2 * kLongestLauncherWaitMs + kDialogTimeoutMs);
   Close(*quillet);
   ASSERT_TRUE(WaitForFile(Generated(names[1], ".lnk"), 20));
   for (int i = 0; i < 2; ++i) EXPECT_EQ(Run(names[i]), Started(i));
@@ -61,7 +62,8 @@ TEST_F(HealthE2e, CommandsExportedHereAreRestoredElsewhereExactly) {
   CopyFileA(program.File("quillet.exe").c_str(), elsewhere.File("quillet.exe").c_str(), FALSE);
   quillet = UseMenu(kMenuRestore, &elsewhere);
   AnswerFile("Open", list, "Open", quillet->Id());
-  Answer("Quillet", "2 commands were restored.", "OK", quillet->Id());
+  // The restore waits for each command's launcher script as long as it may.
+  Answer("Quillet", "2 commands were restored.", "OK", quillet->Id(), 2 * kLongestLauncherWaitMs + kDialogTimeoutMs);
   Close(*quillet);
   for (int i = 0; i < 2; ++i) {
     EXPECT_EQ(ReadFileBytes(GeneratedFilePath(elsewhere.Path(), names[i], ".cfg")), Definition(i));
@@ -69,6 +71,19 @@ TEST_F(HealthE2e, CommandsExportedHereAreRestoredElsewhereExactly) {
     EXPECT_EQ(Run(names[i]), Started(i));
   }
   RemoveRunWordsOf(elsewhere.Path());
+}
+
+TEST_F(HealthE2e, ADamagedListIsRefusedWithNothingWritten) {
+  const std::string list = program.File("damaged.txt"), name = NewName("late");
+  WriteFileBytes(list, "Quillet command list, version 1\r\nCommands: 1\r\n\r\nName: " + name +
+                           "\nTarget: C:\\a.txt\r\nParameters:\r\nWindow mode: 1\r\n");
+  const auto quillet = UseMenu(kMenuRestore);
+  AnswerFile("Open", list, "Open", quillet->Id());
+  Answer("Quillet", "The file " + list + " cannot be restored: line 4: a line break (a CR or an LF on its own) "
+         "stands inside the line.\r\nNothing of it was restored.", "OK", quillet->Id());
+  Close(*quillet);
+  EXPECT_FALSE(AppPathsEntryExists(HKEY_LOCAL_MACHINE, name + ".exe"));
+  EXPECT_FALSE(FileExists(Generated(name, ".cfg")) || FileExists(Generated(name, ".lnk")));
 }
 
 }  // namespace

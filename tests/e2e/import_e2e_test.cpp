@@ -18,7 +18,7 @@ class ImportE2e : public E2eTest {
   }
 
   // Where the import from that shell folder finds `file`: on the Desktop itself; in the Favorites,
-  // in a new folder `sub` for the picker. Removed after the test.
+  // in a new folder `sub` for the picker, as in the Start Menu. Removed after the test.
   std::string Place(const std::string& shellFolder, const std::string& file) {
     const std::string folder = RegistryText(HKEY_CURRENT_USER, "Software\\Microsoft\\Windows\\CurrentVersion\\"
                                             "Explorer\\Shell Folders", shellFolder.c_str());
@@ -60,6 +60,14 @@ TEST_P(ImportEitherWay, ShellLinksStartWithTheirArgumentsFolderAndStyle) {
   Import(kMenuImportDesktop, "Desktop");
   EXPECT_FALSE(FileExists(Generated(name, ".tmp")));
   EXPECT_EQ(Run(name), (Recorded{"-a \"b  c\"", targetFolder, "7"}));
+}
+
+// The Start Menu goes through the picker too: a folder of its Programs.
+TEST_F(ImportE2e, AStartMenuShortcutStartsItsTarget) {
+  const std::string name = NewName("menu");
+  ASSERT_TRUE(WriteShortcut(Place("Programs", name + ".lnk"), {target, "-m", targetFolder, SW_SHOWNORMAL}));
+  Import(kMenuImportStartMenu, "StartMenu");
+  EXPECT_EQ(Run(name), (Recorded{"-m", targetFolder, "1"}));
 }
 
 TEST_F(ImportE2e, AFavoriteOpensInTheBrowser) {

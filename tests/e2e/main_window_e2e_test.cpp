@@ -7,6 +7,7 @@
 #include "store/store_paths.h"
 #include "tests/e2e/e2e_support.h"
 #include "tests/tools/control_driver.h"
+#include "ui/editor/command_editor_ids.h"
 #include "ui/main/main_layout.h"
 
 namespace quillet::testing {
@@ -80,6 +81,65 @@ TEST_F(MainWindowE2e, CommandsMadeAndRemovedElsewhereShowWithoutARestart) {
   const std::string later = NewName("other");
   AddAppPathsEntry(HKEY_LOCAL_MACHINE, later + ".exe", "C:\\later.exe");
   EXPECT_TRUE(Eventually([&] { return Names(GetDlgItem(window, kSystemListId)).find(later + " ") != std::string::npos; }));
+  Close(*quillet);
+}
+
+// Keys posted to the window go through its message loop, the dialog manager and the popup, as typed.
+TEST_F(MainWindowE2e, KeysRemoveEditAndChooseFromThePopupThroughTheLoop) {
+  const std::string name = NewName("key");
+  const auto create = Start(name + " " + QuoteArgument(target));
+  Answer("Quillet", "Command added...\r\n\r\nName: " + name + "\r\nPath: " + target, "OK", create->Id());
+  ASSERT_TRUE(Eventually([&] { return Names(userList).find(name + " ") != std::string::npos; }));
+  const Rows listed = tools::ReadListViewRows(userList, 1);
+  const auto row = std::find(listed.begin(), listed.end(), std::vector<std::string>{name}) - listed.begin();
+  ASSERT_TRUE(tools::ClickListViewRow(userList, static_cast<int>(row)));
+  const auto key = [](HWND to, WPARAM code) { PostMessageA(to, WM_KEYDOWN, code, 1); };
+
+  key(userList, VK_DELETE);
+  Answer("Confirm removal", "Do you want to delete the command: " + name + "?", "No", quillet->Id());
+  key(userList, VK_RETURN);
+  const auto editor = tools::WaitForDialog("Update Command", kDialogTimeoutMs, quillet->Id());
+  ASSERT_TRUE(editor);
+  key(GetDlgItem(editor->window, IDC_EDITOR_COMMAND), VK_ESCAPE);
+  EXPECT_TRUE(tools::WaitForDialogGone(editor->window, kDialogTimeoutMs));
+
+  // The menu key comes to the window as WM_CONTEXTMENU at (-1, -1); the popup's second item.
+  PostMessageA(window, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(userList), MAKELPARAM(-1, -1));
+  const HWND popup = tools::WaitForWindow("QuilletActionPopup", quillet->Id(), kDialogTimeoutMs,
+                                          [](HWND shown) { return IsWindowVisible(shown) != FALSE; });
+  ASSERT_TRUE(popup);
+  // Security Settings: the shell is asked for the launcher's Properties sheet, which Wine cannot
+  // show (its ShellExecuteEx ignores SEE_MASK_INVOKEIDLIST); the popup is gone, the window goes on.
+  for (WPARAM code : {VK_DOWN, VK_DOWN, VK_RETURN}) key(popup, code);
+  EXPECT_TRUE(Eventually([&] { return !IsWindowVisible(popup); }));
+  Close(*quillet);
+}
+
+TEST_F(MainWindowE2e, NothingIsTakenOverWithoutItsQuestion) {
+  // The create verb over another program's entry, and over a command, each answered No.
+  const std::pair<std::string, std::string> asked[] = {
+      {other, "The command: '" + other + "' is a system command, added by other applications than Quillet!\r\n"
+              "Do you want to replace it with this command?"},
+      {"alpha", "The command: 'alpha' already exists, do want to overwrite it?"}};
+  for (const auto& [name, question] : asked) {
+    const auto create = Start(name + " C:\\windows\\notepad.exe");
+    Answer("Quillet", question, "No", create->Id());
+    EXPECT_EQ(create->WaitForExit(), 0u);
+  }
+  EXPECT_EQ(RegistryText(HKEY_LOCAL_MACHINE, AppPathsSubkey(other)), "C:\\Other\\tool.exe");
+  EXPECT_FALSE(FileExists(Generated(other, ".cfg")));
+  EXPECT_EQ(ReadFileBytes(Generated("alpha", ".cfg")), DefinitionFileText("alpha", "C:\\Docs\\a.txt", "-a", 1));
+
+  // Quillet's own Run words are not removed from the System list.
+  ASSERT_TRUE(tools::ClickListViewRow(GetDlgItem(window, kCategoryPaneId), 1));
+  const HWND systemList = GetDlgItem(window, kSystemListId);
+  ASSERT_TRUE(Eventually([&] { return Names(systemList).find("create ") != std::string::npos; }));
+  const Rows system = tools::ReadListViewRows(systemList, 1);
+  const auto create = std::find(system.begin(), system.end(), std::vector<std::string>{"create"}) - system.begin();
+  ASSERT_TRUE(tools::ClickListViewRow(systemList, static_cast<int>(create)) && tools::PressButton(window, "Remove Command"));
+  Answer("Quillet", "The command name 'create' cannot be used.\r\ncreate, remove, clear and quillet are Quillet's own "
+         "Run words: they cannot be made into commands or removed.", "OK", quillet->Id());
+  EXPECT_TRUE(KeyExists(HKEY_LOCAL_MACHINE, AppPathsSubkey("create")));
   Close(*quillet);
 }
 

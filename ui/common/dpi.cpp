@@ -1,15 +1,14 @@
 #include "ui/common/dpi.h"
 
 #include "store/shell_functions.h"
+#include "ui/common/scoped_gdi.h"
 
 namespace quillet {
 
 namespace {
 
 UINT SystemDpi() {
-  const HDC screen = GetDC(nullptr);
-  const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
-  ReleaseDC(nullptr, screen);
+  const int dpi = GetDeviceCaps(ScopedWindowDc().Get(), LOGPIXELSY);
   return dpi > 0 ? static_cast<UINT>(dpi) : USER_DEFAULT_SCREEN_DPI;
 }
 

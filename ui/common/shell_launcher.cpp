@@ -4,9 +4,6 @@
 
 namespace quillet {
 
-namespace {
-}
-
 ShellRequest OpenRestored(HWND owner, std::string file) {
   return {owner, "open", std::move(file), "", "", SW_RESTORE};
 }

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "store/command_record.h"
 #include "store/text.h"
 
 namespace quillet {
@@ -24,14 +25,14 @@ std::string WindowModeBoxText(const std::string& text) {
 }
 
 std::int16_t WindowModeOfBoxText(const std::string& text) {
-  if (text == kMinimized) return 7;
-  if (text == kMaximized) return 3;
-  return 1;
+  if (text == kMinimized) return kWindowMinimized;
+  if (text == kMaximized) return kWindowMaximized;
+  return kWindowNormal;
 }
 
 std::string WindowModeBoxTextOf(std::int16_t windowMode) {
-  if (windowMode == 3) return kMaximized;
-  if (windowMode == 7) return kMinimized;
+  if (windowMode == kWindowMaximized) return kMaximized;
+  if (windowMode == kWindowMinimized) return kMinimized;
   return kNormal;
 }
 

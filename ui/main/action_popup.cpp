@@ -17,10 +17,15 @@ constexpr int kClientWidth = 2160;  // twips
 constexpr int kClientHeight = 990;
 constexpr int kStripWidth = 360;
 constexpr int kSeparatorTop = 330;
+constexpr int kLabelWidth = 1815;  // every label, at the strip's right
+constexpr int kLabelHeight = 255;
+// Where it opens: this far right of and below the mouse, from the main window's outer corner.
+constexpr int kOffsetRight = 1600;
+constexpr int kOffsetDown = 650;
 
 struct LabelDesign {
   const char* text;
-  int top;  // twips; every label is 1815 x 255 at left 360
+  int top;  // twips
 };
 constexpr LabelDesign kLabels[] = {{"  <none>", 60}, {"  Edit Command", 405}, {"  Security Settings", 705}};
 
@@ -50,7 +55,7 @@ void ActionPopup::LayOut(UINT dpi) {
   for (int item = 0; item < 3; ++item) {
     const HWND label = Label(static_cast<Item>(item));
     SetWindowPos(label, nullptr, TwipsToPixels(kStripWidth, dpi), TwipsToPixels(kLabels[item].top, dpi),
-                 TwipsToPixels(1815, dpi), TwipsToPixels(255, dpi), SWP_NOZORDER | SWP_NOACTIVATE);
+                 TwipsToPixels(kLabelWidth, dpi), TwipsToPixels(kLabelHeight, dpi), SWP_NOZORDER | SWP_NOACTIVATE);
     SendMessageA(label, WM_SETFONT, reinterpret_cast<WPARAM>(font.Get()), FALSE);
   }
   font_ = std::move(font);  // the old font goes once the labels no longer use it
@@ -69,8 +74,8 @@ void ActionPopup::Open(HWND mainWindow, POINT mouseInList, const std::string& na
   GetWindowRect(mainWindow, &main);
   RECT frame{0, 0, TwipsToPixels(kClientWidth, dpi), TwipsToPixels(kClientHeight, dpi)};
   AdjustRectForDpi(frame, kStyle, false, kExStyle, dpi);
-  const int left = main.left + mouseInList.x + TwipsToPixels(1600, dpi);
-  const int top = main.top + mouseInList.y + TwipsToPixels(650, dpi);
+  const int left = main.left + mouseInList.x + TwipsToPixels(kOffsetRight, dpi);
+  const int top = main.top + mouseInList.y + TwipsToPixels(kOffsetDown, dpi);
   SetWindowTextA(Label(kHeading), ("  " + name).c_str());
   Highlight(-1);  // the light of the last opening would point at an item nobody chose
   SetWindowPos(Handle(), HWND_TOP, left, top, frame.right - frame.left, frame.bottom - frame.top, SWP_SHOWWINDOW);

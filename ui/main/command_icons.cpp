@@ -4,6 +4,7 @@
 #include "ui/main/file_types.h"
 #include "store/shell_functions.h"
 #include "store/text.h"
+#include "ui/common/scoped_gdi.h"
 
 namespace quillet {
 
@@ -34,21 +35,15 @@ HBITMAP Canvas(int width, int height) {
 // Built-in pictures are drawn at 16 x 16 pixels; above that they are scaled pixel by pixel, so
 // that the mask colour stays exact.
 void AddScaled(HIMAGELIST images, HBITMAP picture, int pictures, int drawnSize, int size, COLORREF mask) {
-  const HDC screen = GetDC(nullptr);
-  const HDC from = CreateCompatibleDC(screen);
-  const HDC to = CreateCompatibleDC(screen);
-  const HBITMAP scaled = Canvas(pictures * size, size);
-  const HGDIOBJ oldFrom = SelectObject(from, picture);
-  const HGDIOBJ oldTo = SelectObject(to, scaled);
-  SetStretchBltMode(to, COLORONCOLOR);
-  StretchBlt(to, 0, 0, pictures * size, size, from, 0, 0, pictures * drawnSize, drawnSize, SRCCOPY);
-  SelectObject(from, oldFrom);
-  SelectObject(to, oldTo);
-  DeleteDC(from);
-  DeleteDC(to);
-  ReleaseDC(nullptr, screen);
-  ImageList_AddMasked(images, scaled, mask);
-  DeleteObject(scaled);
+  const ScopedGdiObject<HBITMAP> scaled(Canvas(pictures * size, size));
+  {
+    const ScopedWindowDc screen;
+    const ScopedMemoryDc from(screen.Get()), to(screen.Get());
+    const ScopedSelection fromPicture(from.Get(), picture), toScaled(to.Get(), scaled.Get());
+    SetStretchBltMode(to.Get(), COLORONCOLOR);
+    StretchBlt(to.Get(), 0, 0, pictures * size, size, from.Get(), 0, 0, pictures * drawnSize, drawnSize, SRCCOPY);
+  }
+  ImageList_AddMasked(images, scaled.Get(), mask);
 }
 
 }  // namespace
@@ -80,20 +75,17 @@ int CommandIcons::ProgramIcon(const std::string& path) {
 }
 
 int CommandIcons::AddDrawn(const std::function<void(HDC)>& draw, int drawnSize, COLORREF background) {
-  const HDC screen = GetDC(nullptr);
-  const HBITMAP picture = Canvas(drawnSize, drawnSize);
-  const HDC canvas = CreateCompatibleDC(screen);
-  const HGDIOBJ previous = SelectObject(canvas, picture);
-  const HBRUSH fill = CreateSolidBrush(background);
-  const RECT all{0, 0, drawnSize, drawnSize};
-  FillRect(canvas, &all, fill);
-  DeleteObject(fill);
-  draw(canvas);
-  SelectObject(canvas, previous);
-  DeleteDC(canvas);
-  ReleaseDC(nullptr, screen);
-  AddScaled(images_.Get(), picture, 1, drawnSize, size_, background);
-  DeleteObject(picture);
+  const ScopedGdiObject<HBITMAP> picture(Canvas(drawnSize, drawnSize));
+  {
+    const ScopedWindowDc screen;
+    const ScopedMemoryDc canvas(screen.Get());
+    const ScopedSelection drawnOn(canvas.Get(), picture.Get());
+    const ScopedGdiObject<HBRUSH> fill(CreateSolidBrush(background));
+    const RECT all{0, 0, drawnSize, drawnSize};
+    FillRect(canvas.Get(), &all, fill.Get());
+    draw(canvas.Get());
+  }
+  AddScaled(images_.Get(), picture.Get(), 1, drawnSize, size_, background);
   return ImageList_GetImageCount(images_.Get());
 }
 
@@ -107,10 +99,9 @@ namespace {
 
 // A mark in the lower left corner of a command's icon: a disc with a white sign on it.
 void DrawMark(HDC canvas, COLORREF disc, bool cross) {
-  const HBRUSH fill = CreateSolidBrush(disc);
-  const HPEN edge = CreatePen(PS_SOLID, 1, RGB(255, 255, 255));
-  const HGDIOBJ oldBrush = SelectObject(canvas, fill);
-  const HGDIOBJ oldPen = SelectObject(canvas, edge);
+  const ScopedGdiObject<HBRUSH> fill(CreateSolidBrush(disc));
+  const ScopedGdiObject<HPEN> edge(CreatePen(PS_SOLID, 1, RGB(255, 255, 255)));
+  const ScopedSelection brush(canvas, fill.Get()), pen(canvas, edge.Get());
   Ellipse(canvas, 0, 6, 10, 16);
   if (cross) {
     MoveToEx(canvas, 3, 9, nullptr);
@@ -122,10 +113,6 @@ void DrawMark(HDC canvas, COLORREF disc, bool cross) {
     LineTo(canvas, 5, 12);
     SetPixel(canvas, 5, 13, RGB(255, 255, 255));
   }
-  SelectObject(canvas, oldPen);
-  SelectObject(canvas, oldBrush);
-  DeleteObject(edge);
-  DeleteObject(fill);
 }
 
 }  // namespace

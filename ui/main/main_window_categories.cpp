@@ -10,6 +10,7 @@
 #include "ui/main/main_menu.h"
 #include "store/app_paths_store.h"
 #include "ui/common/store_messages.h"
+#include "ui/common/scoped_gdi.h"
 
 namespace quillet {
 
@@ -145,8 +146,9 @@ LRESULT CALLBACK MainWindow::StatusBarProcedure(HWND bar, UINT message, WPARAM w
 
 void MainWindow::GreyDisabledPanels() const {
   const HWND bar = Control(kStatusBarId);
-  const HDC dc = GetDC(bar);
-  const HGDIOBJ previous = SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageA(bar, WM_GETFONT, 0, 0)));
+  const ScopedWindowDc barDc(bar);
+  const HDC dc = barDc.Get();
+  const ScopedSelection font(dc, reinterpret_cast<HGDIOBJ>(SendMessageA(bar, WM_GETFONT, 0, 0)));
   for (int panel = 0; panel < static_cast<int>(panelEnabled_.size()); ++panel) {
     if (panelEnabled_[static_cast<std::size_t>(panel)]) continue;
     RECT area{};
@@ -160,8 +162,6 @@ void MainWindow::GreyDisabledPanels() const {
     SetTextColor(dc, GetSysColor(COLOR_GRAYTEXT));
     DrawTextA(dc, text, -1, &area, DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | DT_END_ELLIPSIS);
   }
-  SelectObject(dc, previous);
-  ReleaseDC(bar, dc);
 }
 
 }  // namespace quillet

@@ -94,7 +94,11 @@ StartOutcome RunStartup(const StoreContext& store, Prompt& prompt, const std::st
   if (request.verb != StartVerb::SyntaxHelp && !GoOnWithRights(store, prompt, settings.elevation, argumentText)) {
     return StartOutcome::EndProgram;
   }
-  if (MarkFirstStart(settings.userKey)) AskFirstStartQuestion(store, prompt);
+  // Recorded before the question, so that it is asked once whatever the answer.
+  if (!FirstStartDone(settings.userKey)) {
+    RecordFirstStart(settings.userKey);
+    AskFirstStartQuestion(store, prompt);
+  }
   CreateCmdsFolder(store.programFolder);
 
   if (!ToCodePage(prompt, request.name, "command name") || !ToCodePage(prompt, request.path, "path")) {

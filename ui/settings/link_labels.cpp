@@ -5,6 +5,7 @@
 
 #include "resources/resource_ids.h"
 #include "ui/common/dialog_styling.h"
+#include "ui/common/scoped_gdi.h"
 
 namespace quillet {
 
@@ -28,32 +29,17 @@ std::string Encoded(const std::string& text) {
   return encoded;
 }
 
-// The label's device context, released with it.
-class LabelDc {
- public:
-  explicit LabelDc(HWND label) : label_(label), dc_(GetDC(label)) {}
-  LabelDc(const LabelDc&) = delete;
-  LabelDc& operator=(const LabelDc&) = delete;
-  ~LabelDc() {
-    if (dc_) ReleaseDC(label_, dc_);
-  }
-  HDC Get() const { return dc_; }
-
- private:
-  HWND label_;
-  HDC dc_;
-};
-
 // Narrows a label to its text, so that the pointer and the click belong to the words only.
 void FitToText(HWND label, HFONT font) {
-  const LabelDc dc(label);
+  const ScopedWindowDc dc(label);
   if (!dc.Get()) return;
-  const HGDIOBJ previous = SelectObject(dc.Get(), font);
-  char text[256] = {};
-  const int length = GetWindowTextA(label, text, sizeof text);
   SIZE size{};
-  GetTextExtentPoint32A(dc.Get(), text, length, &size);
-  SelectObject(dc.Get(), previous);
+  {
+    const ScopedSelection textFont(dc.Get(), font);
+    char text[256] = {};
+    const int length = GetWindowTextA(label, text, sizeof text);
+    GetTextExtentPoint32A(dc.Get(), text, length, &size);
+  }
   RECT bounds{};
   GetClientRect(label, &bounds);
   SetWindowPos(label, nullptr, 0, 0, std::min<LONG>(size.cx + 1, bounds.right), bounds.bottom,
