@@ -1,6 +1,6 @@
 // The companion scripts and Quillet's own code write the same commands: the definition files
 // byte for byte, the shortcuts field for field as IShellLink and lnkinfo read them, and the same
-// Explorer entry.
+// Explorer entry. What the other scripts leave is proven end to end, with VBScript and without.
 
 #include <gtest/gtest.h>
 #include <windows.h>
@@ -8,8 +8,10 @@
 #include <string>
 
 #include "store/save_command.h"
+#include "store/shortcut_request.h"
 #include "store/target_path.h"
 #include "store/text.h"
+#include "tests/support/script_runner.h"
 #include "tests/support/test_store.h"
 #include "tests/tools/shortcut_reader.h"
 #include "tests/tools/ui_driver.h"
@@ -113,6 +115,18 @@ TEST(WritersAgree, TheExplorerEntryIsTheSameEitherWay) {
   }
   EXPECT_EQ(written[1], expected);
   EXPECT_NE(written[1].find("Create Shortcut Command"), std::string::npos);
+}
+
+// What only the script does: without the QUILLET_SHORTCUT_* variables (the store always sets
+// them) it reads the fields from the command line the program gives it as well. Blanks come back
+// single, empty fields stay empty.
+TEST(CShortcutScript, CommandLineServesWithoutTheVariables) {
+  const TempProgramFolder program(TempProgramFolder::Scripts::Copied);
+  const std::string lnk = program.Cmds() + "\\run_line.lnk";
+  ASSERT_TRUE(RunScript(program.Path(), "cshortcut.vbs",
+                        ShortcutScriptParameters({lnk, "C:\\Program Files\\App\\app.exe", "", 3, "-a  b ; c"})));
+  ASSERT_TRUE(WaitForFile(lnk, 15));
+  EXPECT_EQ(ReadShortcutTwice(lnk), (ShortcutFields{"C:\\Program Files\\App\\app.exe", "-a b ; c", "", SW_SHOWMAXIMIZED}));
 }
 
 }  // namespace
