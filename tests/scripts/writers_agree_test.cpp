@@ -53,10 +53,8 @@ TEST(WritersAgree, LaunchersDefinitionsAndImportsAreTheSameEitherWay) {
     ShortcutFields expected;
   };
   const Case cases[] = {
-      // Quotes and runs of blanks, which the script host's command line loses.
-      {{{"a", "C:\\Tools\\edit.exe", "\"C:\\My Files\\a.txt\"  -x   y", 1}},
-       {"C:\\Tools\\edit.exe", "\"C:\\My Files\\a.txt\"  -x   y", "C:\\Tools", SW_SHOWNORMAL}},
-      // The command line's field separator inside fields.
+      // Quotes and runs of blanks in the parameters are the editor's end-to-end test's. The command
+      // line's field separator inside fields:
       {{{"b", "C:\\Old ; New\\app.exe", "a ; b", 3}}, {"C:\\Old ; New\\app.exe", "a ; b", "C:\\Old ; New", SW_SHOWMAXIMIZED}},
       {{{"c", "C:\\app.exe", "", 7}}, {"C:\\app.exe", "", "C:\\", SW_SHOWMINNOACTIVE}},
       {{{"d", "\\\\server\\share\\a.txt", "q", 1}}, {"\\\\server\\share\\a.txt", "q", "\\\\server\\share", SW_SHOWNORMAL}},
