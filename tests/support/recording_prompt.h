@@ -55,7 +55,6 @@ class RecordingPrompt : public Prompt {
   std::optional<std::string> ChooseFolder() override { return Next(folders_); }
   void ShowHelpTopic(const std::string& helpFile, int topic) override { helpTopics_.push_back({helpFile, topic}); }
 
-  const std::vector<PromptRecord>& Records() const { return records_; }
   // Each message as "text|title|flags", for comparing a whole exchange at once.
   std::vector<std::string> Summaries() const {
     std::vector<std::string> lines;
