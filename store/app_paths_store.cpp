@@ -60,6 +60,13 @@ bool ListScope(const StoreContext& store, StoreScope scope, const std::unordered
 
 }  // namespace
 
+bool CreateAppPathsKey(const StoreContext& store, const std::string& name) {
+  const ScopedRegistryKey key = CreateWritableSubkey(store.Root(), AppPathsSubkey(name));
+  if (!key) return false;
+  const bool target = SetText(key.Get(), nullptr, GeneratedFilePath(store.programFolder, name, ".lnk"));
+  return SetText(key.Get(), "Path", CmdsFolder(store.programFolder)) && target;
+}
+
 EntryOwner OwnerOfEntry(const StoreContext& store, const std::string& name) {
   if (name.empty()) return EntryOwner::None;
   const ScopedRegistryKey key = OpenSubkey(store.Root(), AppPathsSubkey(name), kReadAccess);

@@ -9,6 +9,11 @@
 
 namespace quillet {
 
+// Creates or overwrites the subkey N.exe of a user command: default value = its launcher
+// shortcut, "Path" = the Cmds folder. False when the subkey could not be created or a value not
+// written.
+bool CreateAppPathsKey(const StoreContext& store, const std::string& name);
+
 // Whose the subkey N.exe of this copy's scope is. Quillet changes only its own entries, or an
 // entry of another after the user said yes.
 enum class EntryOwner {

@@ -281,5 +281,37 @@ TEST_F(MainWindowOther, MarksAndTipsSayWhyACommandCannotWork) {
   }
 }
 
+TEST_F(MainWindowTest, AnEditorBelowItsOwnDialogIsNeitherReplacedNorClosed) {
+  Select(kUserListId, 0);
+  Notify(kUserListId, NM_DBLCLK);
+  const HWND editor = EditorWindow();
+  ASSERT_NE(editor, nullptr);
+  // While its file dialog is up, another row is opened, a new command asked for and the window closed.
+  bool windowTookInput = true;
+  prompt.WhileAsking([&] {
+    windowTookInput = IsWindowEnabled(window.Handle()) != FALSE;
+    Select(kUserListId, 1);
+    Notify(kUserListId, NM_DBLCLK);
+    Command(kAddButtonId);
+    SendMessageA(window.Handle(), WM_CLOSE, 0, 0);
+  });
+  SendMessageA(editor, WM_COMMAND, IDC_EDITOR_GET_FILE, 0);
+  EXPECT_FALSE(windowTookInput);
+  EXPECT_TRUE(IsWindow(window.Handle()) && IsWindowEnabled(window.Handle()));
+  EXPECT_EQ(EditorWindow(), editor);
+  EXPECT_EQ(EditorName(), window.UserCommands()[0].name);
+}
+
+TEST_F(MainWindowTest, TheSelectionFollowsItsCommandWhenARowAboveItGoes) {
+  testing::WriteFileBytes(test.Cfg("zed"), DefinitionFileText("zed", "C:\\z.txt", "", 1));
+  window.OnDue();  // what the store watch starts once the files settle
+  ASSERT_EQ(RowOf("web"), 1);  // notes, web, zed
+  Select(kUserListId, 1);
+  DeleteFileA(test.Cfg("notes").c_str());
+  window.OnDue();
+  EXPECT_EQ(SelectedRow(kUserListId), RowOf("web"));
+  EXPECT_EQ(RowOf("web"), 0);
+}
+
 }  // namespace
 }  // namespace quillet
