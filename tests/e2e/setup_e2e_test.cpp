@@ -175,6 +175,7 @@ TEST_F(Setup, ForTheCurrentUserWritesNothingOfTheComputer) {
   Answer("Quillet", "Command added...\r\n\r\nName: " + name + "\r\nPath: " + target, "OK", create.Id());
   ASSERT_EQ(create.WaitForExit(), 0u);
   EXPECT_EQ(RegistryText(HKEY_CURRENT_USER, AppPathsSubkey(name)), GeneratedFilePath(userFolder, name, ".lnk"));
+  ASSERT_TRUE(WaitForFile(GeneratedFilePath(userFolder, name, ".lnk"), 20));  // the script writes it after the message
   EXPECT_EQ(Run(name), (Recorded{"", targetFolder, "1"}));
   RegDeleteTreeA(HKEY_LOCAL_MACHINE, AppPathsSubkey(machineTool).c_str());  // the test's own, not the setup's
   EXPECT_EQ(ComputerDump(program.Path()), computer);
