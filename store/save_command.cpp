@@ -22,7 +22,8 @@ constexpr DWORD kLongestAddress = 2084;           // INTERNET_MAX_URL_LENGTH and
 bool Exists(const std::string& path) { return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
 
 std::int16_t WindowModeOfStyle(int style) {
-  return style == kWindowMaximized || style == kWindowMinimized ? static_cast<std::int16_t>(style) : kWindowNormal;
+  return style == kWindowMaximized || style == kWindowMinimized ? static_cast<std::int16_t>(style)
+                                                                : std::int16_t{kWindowNormal};
 }
 
 // The fields of a shortcut being imported, as far as the program can read them.
@@ -169,7 +170,7 @@ class Save {
       if (!fields_.known && !store_.writer.UsesScripts()) return Fail(SaveFailure::SourceUnreadable);
       command_.target = fields_.target;
       command_.parameters = internet_ ? "" : fields_.arguments;
-      command_.windowMode = internet_ ? kWindowNormal : WindowModeOfStyle(fields_.windowStyle);
+      command_.windowMode = internet_ ? std::int16_t{kWindowNormal} : WindowModeOfStyle(fields_.windowStyle);
     }
     outcome_.launcherRefusal = RefuseLauncher(command_.target, command_.parameters);
     return outcome_.launcherRefusal == LauncherRefusal::None || Fail(SaveFailure::LauncherRefused);

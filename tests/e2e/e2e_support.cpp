@@ -8,7 +8,8 @@ constexpr double kFileTimeoutSeconds = 20;
 
 long RunDialog(const std::string& line) {
   const ChildProcess rundlg(QuoteArgument(QUILLET_BUILT_TOOLS_DIR "\\rundlg.exe") + " " + line);  // the line as typed
-  return static_cast<long>(rundlg.WaitForExit().value_or(-1));
+  // A start of a Wine process on a busy machine was seen to take over 20 s; it ends at once after.
+  return static_cast<long>(rundlg.WaitForExit(kProcessStartMs).value_or(-1));
 }
 
 void SetFirstStartDone(bool done) {

@@ -47,6 +47,8 @@ inline void PrintTo(const Recorded& recorded, std::ostream* out) {
 
 // How long a dialog may take to come when the program does nothing long before it.
 inline constexpr DWORD kDialogTimeoutMs = 20000;
+// How long a helper program may take to start and end.
+inline constexpr DWORD kProcessStartMs = 60000;
 
 // Whether the test's prefix runs VBScript. Off is Windows without its VBScript feature: the
 // script host still starts, but no .vbs runs (Wine's vbscript.dll is switched off for the

@@ -1,6 +1,6 @@
 // The companion scripts and Quillet's own code write the same commands: the definition files
-// byte for byte, the shortcuts field for field as IShellLink and lnkinfo read them, and the same
-// Explorer entry.
+// byte for byte, the shortcuts field for field as IShellLink and lnkinfo read them. What the other
+// scripts leave, the Explorer entry included, is proven end to end, with VBScript and without.
 
 #include <gtest/gtest.h>
 #include <windows.h>
@@ -8,11 +8,10 @@
 #include <string>
 
 #include "store/save_command.h"
-#include "store/target_path.h"
-#include "store/text.h"
+#include "store/shortcut_request.h"
+#include "tests/support/script_runner.h"
 #include "tests/support/test_store.h"
 #include "tests/tools/shortcut_reader.h"
-#include "tests/tools/ui_driver.h"
 
 namespace quillet::testing {
 namespace {
@@ -54,10 +53,8 @@ TEST(WritersAgree, LaunchersDefinitionsAndImportsAreTheSameEitherWay) {
     ShortcutFields expected;
   };
   const Case cases[] = {
-      // Quotes and runs of blanks, which the script host's command line loses.
-      {{{"a", "C:\\Tools\\edit.exe", "\"C:\\My Files\\a.txt\"  -x   y", 1}},
-       {"C:\\Tools\\edit.exe", "\"C:\\My Files\\a.txt\"  -x   y", "C:\\Tools", SW_SHOWNORMAL}},
-      // The command line's field separator inside fields.
+      // Quotes and runs of blanks in the parameters are the editor's end-to-end test's. The command
+      // line's field separator inside fields:
       {{{"b", "C:\\Old ; New\\app.exe", "a ; b", 3}}, {"C:\\Old ; New\\app.exe", "a ; b", "C:\\Old ; New", SW_SHOWMAXIMIZED}},
       {{{"c", "C:\\app.exe", "", 7}}, {"C:\\app.exe", "", "C:\\", SW_SHOWMINNOACTIVE}},
       {{{"d", "\\\\server\\share\\a.txt", "q", 1}}, {"\\\\server\\share\\a.txt", "q", "\\\\server\\share", SW_SHOWNORMAL}},
@@ -80,39 +77,16 @@ TEST(WritersAgree, LaunchersDefinitionsAndImportsAreTheSameEitherWay) {
   }
 }
 
-TEST(WritersAgree, TheExplorerEntryIsTheSameEitherWay) {
-  const std::string entries[] = {"Software\\Classes\\*\\shell\\QuilletCreateCommand",
-                                 "Software\\Classes\\Directory\\shell\\QuilletCreateCommand"};
-  const auto entry = [&] {
-    std::string values;
-    for (const std::string& key : entries) {
-      values += RegistryBytes(HKEY_CURRENT_USER, key, nullptr) + "|" +
-                RegistryBytes(HKEY_CURRENT_USER, key + "\\command", nullptr) + "|";
-    }
-    return values;
-  };
-  TestStore scripted(kScriptWriter), native(kNativeWriter);
-  std::string written[2];
-  int writer = 0;
-  for (const StoreContext* store : {&scripted.store, &native.store}) {
-    for (const bool on : {true, false, true}) {
-      ASSERT_TRUE(store->writer.SwitchExplorerEntry(*store, on));
-      const auto switched = [&] { return KeyExists(HKEY_CURRENT_USER, entries[1] + "\\command") == on; };
-      ASSERT_TRUE(tools::Eventually(switched, 20000, 20)) << on;  // the scripts are not waited for
-    }
-    ASSERT_TRUE(tools::Eventually([&] { return entry().find("%1") != std::string::npos; }));
-    written[writer++] = entry();
-    RegDeleteTreeA(HKEY_CURRENT_USER, entries[0].c_str());
-    RegDeleteTreeA(HKEY_CURRENT_USER, entries[1].c_str());
-  }
-  // The same values, each pointing at its own program folder.
-  const std::string scriptedFolder = scripted.program.Path(), nativeFolder = native.program.Path();
-  std::string expected = written[0];
-  for (std::size_t at; (at = expected.find(scriptedFolder)) != std::string::npos;) {
-    expected.replace(at, scriptedFolder.size(), nativeFolder);
-  }
-  EXPECT_EQ(written[1], expected);
-  EXPECT_NE(written[1].find("Create Shortcut Command"), std::string::npos);
+// What only the script does: without the QUILLET_SHORTCUT_* variables (the store always sets
+// them) it reads the fields from the command line the program gives it as well. Blanks come back
+// single, empty fields stay empty.
+TEST(CShortcutScript, CommandLineServesWithoutTheVariables) {
+  const TempProgramFolder program(TempProgramFolder::Scripts::Copied);
+  const std::string lnk = program.Cmds() + "\\run_line.lnk";
+  ASSERT_TRUE(RunScript(program.Path(), "cshortcut.vbs",
+                        ShortcutScriptParameters({lnk, "C:\\Program Files\\App\\app.exe", "", 3, "-a  b ; c"})));
+  ASSERT_TRUE(WaitForFile(lnk, 15));
+  EXPECT_EQ(ReadShortcutTwice(lnk), (ShortcutFields{"C:\\Program Files\\App\\app.exe", "-a b ; c", "", SW_SHOWMAXIMIZED}));
 }
 
 }  // namespace

@@ -6,7 +6,6 @@
 #include <tuple>
 
 #include "tests/support/test_store.h"
-#include "tests/tools/shortcut_reader.h"
 
 namespace quillet {
 namespace {
@@ -15,33 +14,18 @@ using testing::AddAppPathsEntry;
 using testing::AppPathsEntryExists;
 using testing::TestStore;
 
-TEST(AppPathsStore, WritesCommandsAndVerbsAsNulCountedTextInItsOwnScopeAndKeepsOtherValues) {
-  for (const StoreScope scope : {StoreScope::MachineWide, StoreScope::PerUser}) {
-    TestStore test(testing::kNativeWriter, scope);
-    const HKEY other = test.store.roots.Of(scope == StoreScope::PerUser ? StoreScope::MachineWide : StoreScope::PerUser);
-    AddAppPathsEntry(test.Root(), "notes.exe", "C:\\old.exe");
-    testing::SetRegistryText(test.Root(), AppPathsSubkey("notes"), "Other", "kept");
-    ASSERT_TRUE(CreateAppPathsKey(test.store, "notes"));
-    ASSERT_TRUE(WriteBuiltInVerbs(test.store));
-
-    const std::string folder = test.program.Path();
-    // Where Windows cannot run clear.vbs, the word leads to a shortcut that starts quillet.exe.
-    const std::tuple<std::string, std::string, std::string> expected[] = {
-        {"notes", folder + "\\Cmds\\run_notes.lnk", folder + "\\Cmds"}, {"create", folder + "\\quillet.exe", folder},
-        {"remove", folder + "\\quillet.exe", folder}, {"quillet", folder + "\\quillet.exe", folder},
-        {"clear", folder + "\\clear.lnk", folder}};
-    for (const auto& [name, target, path] : expected) {
-      EXPECT_EQ(test.Entry(name), target + '\0') << name;
-      EXPECT_EQ(testing::RegistryBytes(test.Root(), AppPathsSubkey(name), "Path"), path + '\0') << name;
-      EXPECT_FALSE(AppPathsEntryExists(other, name + ".exe")) << name;
-    }
-    EXPECT_EQ(testing::RegistryText(test.Root(), AppPathsSubkey("notes"), "Other"), "kept");
-    EXPECT_EQ(testing::ReadShortcut(folder + "\\clear.lnk"),
-              (ShellLinkFields{folder + "\\quillet.exe", "/clear", folder, SW_SHOWNORMAL}));
+// Which scope gets the words, and that each leads where it should, clear.vbs included, is proven
+// end to end. Where Windows cannot run clear.vbs, the word leads to a shortcut that starts
+// quillet.exe.
+TEST(AppPathsStore, WritesTheRunWordsAsNulCountedTextWithTheProgramFolderAsTheirPath) {
+  TestStore test;
+  ASSERT_TRUE(WriteBuiltInVerbs(test.store));
+  const std::string folder = test.program.Path();
+  for (const char* name : {"create", "remove", "quillet", "clear"}) {
+    const std::string file = name == std::string("clear") ? "\\clear.lnk" : "\\quillet.exe";
+    EXPECT_EQ(test.Entry(name), folder + file + '\0') << name;
+    EXPECT_EQ(testing::RegistryBytes(test.Root(), AppPathsSubkey(name), "Path"), folder + '\0') << name;
   }
-  TestStore scripted(testing::kScriptWriter);
-  ASSERT_TRUE(WriteBuiltInVerbs(scripted.store));
-  EXPECT_EQ(scripted.Entry("clear"), scripted.program.File("clear.vbs") + '\0');
 }
 
 TEST(AppPathsStore, FailuresAreToldToTheCaller) {
@@ -49,19 +33,17 @@ TEST(AppPathsStore, FailuresAreToldToTheCaller) {
   test.registry.MakeUnwritable(StoreScope::MachineWide);
   const StoreContext unwritable(test.program.Path(), testing::kNativeWriter, StoreScope::MachineWide,
                                 test.registry.Roots());
-  EXPECT_FALSE(CreateAppPathsKey(unwritable, "notes"));
   EXPECT_FALSE(WriteBuiltInVerbs(unwritable));
   EXPECT_EQ(DeleteAppPathsKey(unwritable.Root(), "notes"), DeleteResult::Denied);
   SystemCommandList system;
   EXPECT_FALSE(ListSystemCommands(unwritable, {}, system));
   EXPECT_TRUE(system.empty());
-  EXPECT_EQ(DeleteAppPathsKey(test.Root(), "never"), DeleteResult::Missing);
 }
 
 TEST(AppPathsStore, DeleteTakesOnlyTheCommandsOwnVisibleFilesAndItsOwnEntry) {
   TestStore test;
   const StoreContext& store = test.store;
-  ASSERT_TRUE(CreateAppPathsKey(store, "notes"));
+  AddAppPathsEntry(test.Root(), "notes.exe", test.Lnk("notes"));
   AddAppPathsEntry(test.Root(), "other.exe", "C:\\other\\tool.exe");
   for (const char* extension : {".lnk", ".cfg", ".vbs"}) {
     testing::WriteFileBytes(GeneratedFilePath(test.program.Path(), "notes", extension), "x");

@@ -13,13 +13,9 @@ const std::vector<CommandRecord> kCommands{
     {"site", "http://example.com/?q=1", "", 7},
 };
 
-TEST(CommandListFile, EveryByteComesBackAndWhatCouldNotBeRestoredIsNamed) {
-  const std::string text = CommandListText(kCommands);
-  EXPECT_EQ(text.substr(0, 46), "Quillet command list, version 1\r\nCommands: 3\r\n");
-  const auto parsed = ParseCommandList(text);
-  ASSERT_TRUE(std::holds_alternative<std::vector<CommandRecord>>(parsed));
-  EXPECT_EQ(std::get<std::vector<CommandRecord>>(parsed), kCommands);
-  EXPECT_EQ(std::get<std::vector<CommandRecord>>(ParseCommandList(CommandListText({}))).size(), 0u);
+TEST(CommandListFile, StartsWithItsVersionAndRefusesWhatCouldNotBeRestored) {
+  // That every byte comes back is parsers_fuzz_test's.
+  EXPECT_EQ(CommandListText(kCommands).substr(0, 46), "Quillet command list, version 1\r\nCommands: 3\r\n");
   EXPECT_FALSE(CommandListRefusal(kCommands[1]));
   for (const CommandRecord& refused : {CommandRecord{"my|notes", "C:\\a"}, CommandRecord{"bin\x01", "C:\\a"},
                                        CommandRecord{"a", "C:\\a", "p\nq"}}) {

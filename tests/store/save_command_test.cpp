@@ -40,21 +40,20 @@ class SaveCommandTest : public ::testing::Test {
   }
 };
 
-TEST_F(SaveCommandTest, WritesTheLauncherTheEntryAndTheDefinitionAndListsTheCommand) {
+// The launcher's fields are writers_agree_test's, the definition file the restore's end to end.
+TEST_F(SaveCommandTest, WritesTheEntryAndListsTheCommandAndReplacesAnotherProgramsEntryOnlyWhenAgreed) {
   // A file of the user's beside the launcher is made writable and visible again first.
   const std::string vbs = GeneratedFilePath(test.program.Path(), "notes", ".vbs");
   testing::WriteFileBytes(vbs, "' user file");
   SetFileAttributesA(vbs.c_str(), FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN);
   ASSERT_TRUE(Save({{"notes", "C:\\notes.txt", "-a", kWindowMaximized}, "notes"}).Saved());
   EXPECT_EQ(GetFileAttributesA(vbs.c_str()) & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN), 0u);
-  EXPECT_EQ(testing::ReadShortcut(test.Lnk("notes")), (ShellLinkFields{"C:\\notes.txt", "-a", "C:\\", SW_SHOWMAXIMIZED}));
   EXPECT_EQ(test.Entry("notes"), test.Lnk("notes") + '\0');
-  EXPECT_EQ(ReadFileBytes(test.Cfg("notes")), DefinitionFileText("notes", "C:\\notes.txt", "-a", kWindowMaximized));
+  EXPECT_EQ(testing::RegistryBytes(test.Root(), AppPathsSubkey("notes"), "Path"), test.program.Cmds() + '\0');
   ASSERT_EQ(rows.size(), 1u);
   EXPECT_EQ(rows[0].name + "|" + rows[0].fileName + "|" + std::to_string(rows[0].windowMode) + "|" +
                 std::to_string(rows[0].icon),
             "notes|notes|3|0");
-  // Another program's entry is replaced only when the user agreed.
   EXPECT_EQ(Save({{"taken", target}}).failure, SaveFailure::ForeignEntry);
   SaveRequest agreed{{"taken", target}};
   agreed.claim = EntryClaim::Any;
@@ -73,10 +72,10 @@ TEST_F(SaveCommandTest, AFailedSaveLeavesEverythingAsItWas) {
   };
   const std::string longPath = "C:\\" + std::string(kLongestPath, 'a') + ".exe";
   Case cases[] = {
+      // Which names and launchers are refused is command_name_test's and target_path_test's.
       {{{"my tool", target}}, SaveFailure::NameRefused},
-      {{{"Quillet", target}}, SaveFailure::NameRefused},
       {{{"fresh", longPath}}, SaveFailure::LauncherRefused},
-      {{{"fresh", target, std::string(kLongestArguments + 1, 'p')}}, SaveFailure::LauncherRefused},
+      {{{"gone"}, "", LauncherSource::ShellLink, test.program.File("none.lnk")}, SaveFailure::SourceUnreadable},
       {{{"taken", target}}, SaveFailure::ForeignEntry},
       // A rename whose new definition file cannot be written keeps the command it was.
       {{{"fresh", target}, "notes"}, SaveFailure::DefinitionFailed,
@@ -94,6 +93,19 @@ TEST_F(SaveCommandTest, AFailedSaveLeavesEverythingAsItWas) {
   }
   EXPECT_EQ(SaveCommand(scriptless.store, {{"fresh", target}}, rows).failure, SaveFailure::ScriptMissing);
   EXPECT_FALSE(scriptless.HasEntry("fresh") || FileExists(scriptless.Cfg("fresh")));
+
+  // With an empty HKEY_CLASSES_ROOT this process's shell finds no program for .vbs files.
+  testing::TestStore scripted(testing::kScriptWriter);
+  HKEY empty = nullptr;
+  RegCreateKeyExA(HKEY_CURRENT_USER, "Software\\QuilletTestEmptyClasses", 0, nullptr, 0, KEY_ALL_ACCESS, nullptr,
+                  &empty, nullptr);
+  RegOverridePredefKey(HKEY_CLASSES_ROOT, empty);
+  const SaveFailure failure = SaveCommand(scripted.store, {{"fresh", target}}, rows).failure;
+  RegOverridePredefKey(HKEY_CLASSES_ROOT, nullptr);
+  RegCloseKey(empty);
+  EXPECT_EQ(failure, SaveFailure::NoScriptHost);
+  EXPECT_FALSE(FileExists(scripted.Lnk("fresh")) || scripted.HasEntry("fresh"));
+  EXPECT_EQ(GetEnvironmentVariableA("QUILLET_SHORTCUT_TARGET", nullptr, 0), 0u);  // put back as it was
 }
 
 TEST_F(SaveCommandTest, UpdatesKeepPlaceIconAndStartInFolderAndRenamesMoveTheCommandWhole) {
@@ -120,23 +132,6 @@ TEST_F(SaveCommandTest, UpdatesKeepPlaceIconAndStartInFolderAndRenamesMoveTheCom
   for (const auto& row : system) EXPECT_NE(row.name, "other");  // the entry has the new case
 }
 
-TEST_F(SaveCommandTest, AnImportedShortcutBecomesTheLauncherAndItsFieldsTheDefinition) {
-  const std::string source = test.program.File("Tool.lnk");
-  ASSERT_TRUE(testing::WriteShortcut(source, {target, "-x \"a b\"", "C:\\Work", SW_SHOWMINNOACTIVE}));
-  const std::string favorite = test.program.File("Site.url");
-  testing::WriteFileBytes(favorite, "[InternetShortcut]\r\nURL=https://example.com/a\r\n");
-  ASSERT_TRUE(Save({{"tool"}, "", LauncherSource::ShellLink, source}).Saved());
-  ASSERT_TRUE(Save({{"site"}, "", LauncherSource::InternetShortcut, favorite}).Saved());
-  EXPECT_EQ(ReadFileBytes(test.Lnk("tool")), ReadFileBytes(source));
-  EXPECT_EQ(ReadFileBytes(test.Cfg("tool")), DefinitionFileText("tool", target, "-x \"a b\"", kWindowMinimized));
-  EXPECT_EQ(ReadFileBytes(test.Cfg("site")), DefinitionFileText("site", "https://example.com/a", "", kWindowNormal));
-  EXPECT_EQ(testing::ReadShortcut(test.Lnk("site"))->arguments, "url.dll,FileProtocolHandler https://example.com/a");
-  EXPECT_FALSE(FileExists(GeneratedFilePath(test.program.Path(), "site", ".url")));
-  EXPECT_EQ(rows.back().target, "https://example.com/a");
-  EXPECT_EQ(Save({{"gone"}, "", LauncherSource::ShellLink, test.program.File("none.lnk")}).failure,
-            SaveFailure::SourceUnreadable);
-}
-
 TEST_F(SaveCommandTest, RepairClaimsOnlyFreeOwnAndOrphanedEntriesAndCountsWhatItMade) {
   const std::string moved = "C:\\Old Place\\Cmds\\run_moved.lnk";  // a copy of Quillet that is gone
   for (const auto& [name, entry] : {std::pair<std::string, std::string>{"taken", "C:\\Other\\taken.exe"},
@@ -153,8 +148,7 @@ TEST_F(SaveCommandTest, RepairClaimsOnlyFreeOwnAndOrphanedEntriesAndCountsWhatIt
   std::sort(repaired.failed.begin(), repaired.failed.end());
   EXPECT_EQ(repaired.repaired, 2);  // notes and moved
   EXPECT_EQ(repaired.failed, (std::vector<std::string>{"create", "sysapp", "taken"}));
-  EXPECT_EQ(test.Entry("moved"), test.Lnk("moved") + '\0');
-  EXPECT_EQ(test.Entry("notes"), test.Lnk("notes") + '\0');
+  EXPECT_EQ(test.Entry("moved"), test.Lnk("moved") + '\0');  // a lost entry comes back end to end
   EXPECT_EQ(testing::RegistryText(test.Root(), AppPathsSubkey("taken")), "C:\\Other\\taken.exe");
   EXPECT_EQ(testing::RegistryText(test.Root(), AppPathsSubkey("sysapp")), "C:\\Other\\sysapp.exe");
   EXPECT_FALSE(test.HasEntry("create") || test.HasEntry("fake"));

@@ -7,14 +7,11 @@
 namespace quillet {
 namespace {
 
-// The folders this system names for programs of all users; every other folder is one user's.
+// The folders this system names for programs of all users; every other folder is one user's. The
+// setup's two folders are its end-to-end test's, where a folder ends is target_path_test's.
 TEST(StoreScopeTest, ACopyUnderProgramFilesIsForAllUsersAndEveryOtherForOneUser) {
-  const std::string programFiles = std::getenv("ProgramFiles"), localPrograms = std::getenv("LOCALAPPDATA");
   const std::pair<std::string, StoreScope> cases[] = {
-      {programFiles + "\\Quillet", StoreScope::MachineWide},
       {std::string(std::getenv("ProgramFiles(x86)")) + "\\Quillet", StoreScope::MachineWide},
-      {localPrograms + "\\Programs\\Quillet", StoreScope::PerUser},
-      {programFiles + " Old\\Quillet", StoreScope::PerUser},
       {"D:\\Tools\\Quillet", StoreScope::PerUser}};
   for (const auto& [folder, scope] : cases) EXPECT_EQ(ScopeOfProgramFolder(folder), scope) << folder;
 }

@@ -4,6 +4,8 @@
 #include <windows.h>
 
 #include <deque>
+#include <functional>
+#include <utility>
 #include <optional>
 #include <string>
 #include <vector>
@@ -46,8 +48,11 @@ class RecordingPrompt : public Prompt {
     records_.push_back({prompt, title, 0});
     return Next(inputs_);
   }
+  // What the user does elsewhere while the next file dialog is open.
+  void WhileAsking(std::function<void()> action) { whileAsking_ = std::move(action); }
   std::optional<std::string> OpenFile(const FileDialogRequest& request) override {
     fileRequests_.push_back(request);
+    if (whileAsking_) std::exchange(whileAsking_, {})();
     return Next(files_);
   }
   // Answered from the same queue as OpenFile, and recorded with it.
@@ -55,7 +60,6 @@ class RecordingPrompt : public Prompt {
   std::optional<std::string> ChooseFolder() override { return Next(folders_); }
   void ShowHelpTopic(const std::string& helpFile, int topic) override { helpTopics_.push_back({helpFile, topic}); }
 
-  const std::vector<PromptRecord>& Records() const { return records_; }
   // Each message as "text|title|flags", for comparing a whole exchange at once.
   std::vector<std::string> Summaries() const {
     std::vector<std::string> lines;
@@ -74,6 +78,7 @@ class RecordingPrompt : public Prompt {
     return answer;
   }
 
+  std::function<void()> whileAsking_;
   std::deque<int> buttons_;
   std::deque<std::string> inputs_;
   std::deque<std::optional<std::string>> files_, folders_;

@@ -6,7 +6,7 @@
 
 namespace quillet::testing {
 
-HANDLE StartScript(const std::string& programFolder, const std::string& script, const std::string& parameters) {
+bool RunScript(const std::string& programFolder, const std::string& script, const std::string& parameters) {
   const std::string path = programFolder + "\\" + script;
   SHELLEXECUTEINFOA info{};
   info.cbSize = sizeof info;
@@ -16,11 +16,7 @@ HANDLE StartScript(const std::string& programFolder, const std::string& script, 
   info.lpParameters = parameters.c_str();
   info.lpDirectory = programFolder.c_str();
   info.nShow = SW_SHOWNOACTIVATE;
-  return ShellExecuteExA(&info) ? info.hProcess : nullptr;
-}
-
-bool RunScript(const std::string& programFolder, const std::string& script, const std::string& parameters) {
-  const ScopedProcess process(StartScript(programFolder, script, parameters));
+  const ScopedProcess process(ShellExecuteExA(&info) ? info.hProcess : nullptr);
   return process && WaitForSingleObject(process.Get(), 30000) == WAIT_OBJECT_0;
 }
 

@@ -7,9 +7,6 @@
 
 namespace quillet::testing {
 
-// Opens programFolder\script with the shell; the script's process, or nullptr when it did not start.
-HANDLE StartScript(const std::string& programFolder, const std::string& script, const std::string& parameters = "");
-
 // Starts a script and waits for it to end; false when it did not start or is still running after
 // 30 seconds. (A script error ends the script silently under Wine: check what it wrote instead.)
 bool RunScript(const std::string& programFolder, const std::string& script, const std::string& parameters = "");

@@ -68,8 +68,6 @@ std::optional<DialogInfo> ReadDialog(HWND dialog) {
     if (IsClass(child, "Static") && (style & WS_VISIBLE) && kind != SS_ICON && kind != SS_BITMAP) {
       const std::wstring text = TextOf<wchar_t>(child, SendMessageTimeoutW);
       if (!text.empty()) info.text += (info.text.empty() ? L"" : L"\n") + text;
-    } else if (IsShownPushButton(child)) {
-      info.buttons.push_back(WithoutAccelerators(TextOf(child)));
     }
   }
   const HWND edit = FindWindowExA(dialog, nullptr, "Edit", nullptr);

@@ -13,7 +13,6 @@
 #include <functional>
 #include <optional>
 #include <string>
-#include <vector>
 
 namespace quillet::tools {
 
@@ -30,8 +29,6 @@ struct DialogInfo {
   // The message or prompt: the texts of the visible, non-empty text Statics, joined with "\n",
   // read wide, so that characters the ANSI code page lacks show as they are.
   std::wstring text;
-  // Captions of the visible push buttons without accelerator marks ('&'), in child order.
-  std::vector<std::string> buttons;
   bool hasEdit = false;
   std::string editText;  // of the first Edit child
 };

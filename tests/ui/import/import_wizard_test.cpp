@@ -145,14 +145,13 @@ TEST_F(ImportWizardTest, TickedRowsBecomeCommandsAndWhatCannotBeImportedLeavesNo
   };
   ASSERT_TRUE(testing::WriteShortcut(desktop.File("Tool.lnk"),
                                      {"C:\\windows\\notepad.exe", "a \"x  y\"", "C:\\windows", 3}));
-  testing::AddAppPathsEntry(test.Root(), "othertool.exe", "C:\\other\\tool.exe");
   testing::WriteFileBytes(test.Cfg("notes"), "keep");
   list.rows = {RowOf({"Tool", "C:\\old.exe"}), RowOf({"Notes", "C:\\notes.txt"})};
   list.rows[0].icon = 14;
   testing::WriteFileBytes(desktop.File("notes.exe"), "x");  // what Windows would start for "notes"
   list.shadows = ShadowIndex({{desktop.Path()}, {".exe"}});
   prompt.AnswerButtons({IDYES, IDYES, IDNO});  // replace Tool; replace Notes, but not as it is shadowed
-  ImportShortcuts(test.store, prompt, {Row(" tool "), Row("notes"), Row(""), Row("a\\b"), Row("othertool")}, list);
+  ImportShortcuts(test.store, prompt, {Row(" tool "), Row("notes"), Row(""), Row("a\\b")}, list);
   // A script that ends without writing anything, and one that is not there.
   testing::WriteFileBytes(test.program.File("cishortcut.vbs"), "' does nothing\r\n");
   DeleteFileA(test.program.File("cishortcutu.vbs").c_str());
@@ -167,8 +166,6 @@ TEST_F(ImportWizardTest, TickedRowsBecomeCommandsAndWhatCannotBeImportedLeavesNo
                    "The shortcut 'Tool.lnk' has no command name, so it was not imported.\r\n"
                    "Right-click its row in the list to give it one." + refused,
                    NameRefusalMessage(NameRefusal::Unsafe, "a\\b") + refused,
-                   "The command: 'othertool' is a system command, added by other applications than Quillet!\r\n"
-                   "Do you want to replace it with this command?|Quillet|52",
                    "The shortcut 'Tool.lnk' could not be imported as the command 'late': the script cishortcut.vbs "
                    "ended without writing the command." + kept,
                    "The shortcut 'Page.URL' could not be imported as the command 'gone': the script cishortcutu.vbs "

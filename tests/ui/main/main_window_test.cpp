@@ -91,12 +91,9 @@ class MainWindowTest : public ::testing::Test {
   MainWindow window{test.store, prompt};
 };
 
-TEST_F(MainWindowTest, StartsWithTheFirstRowSelectedAndTypingANameSelectsItsRow) {
-  const HWND list = Control(kUserListId);
-  ASSERT_EQ(ListView_GetItemCount(list), 2);
-  EXPECT_EQ(Rows(kUserListId, 3)[RowOf("notes")], (Texts{"notes", "C:\\notes.txt", "-a"}));
-  EXPECT_EQ(SelectedRow(kUserListId), 0);
-  EXPECT_EQ(GetFocus(), list);
+// The rows, the first one selected, and the status at the start are the end-to-end test's.
+TEST_F(MainWindowTest, StartsWithTheListFocusedAndTypingANameSelectsItsRow) {
+  EXPECT_EQ(GetFocus(), Control(kUserListId));
   for (const auto& row : window.UserCommands()) EXPECT_EQ(row.icon, row.name == "notes" ? 9 : 3);  // text; web
   // The lists are virtual: the window answers the list's search for the typed letters.
   Key(kUserListId, static_cast<WPARAM>(toupper(window.UserCommands()[1].name[0])), WM_CHAR);
@@ -111,7 +108,6 @@ TEST_F(MainWindowTest, CategoryPaneSwitchesByClickAndByKeys) {
   Key(kCategoryPaneId, VK_DOWN);
   EXPECT_TRUE(ShowsSystem());
   EXPECT_EQ(Rows(kSystemListId, 2)[RowOf("othertool", kSystemListId)][1], "C:\\other\\tool.exe");
-  EXPECT_EQ(RowOf("notes", kSystemListId), -1);  // user commands stay out
   EXPECT_EQ(SelectedRow(kSystemListId), 0);
 
   Key(kCategoryPaneId, VK_UP);
@@ -136,9 +132,9 @@ TEST_F(MainWindowTest, RemovalAsksKeepsARowSelectedAndGivesTheFocusBack) {
   Key(kUserListId, VK_DELETE);  // answered No
   EXPECT_EQ(prompt.Summaries(), std::vector<std::string>{"Do you want to delete the command: notes?|Confirm removal|68"});
   EXPECT_TRUE(testing::FileExists(test.Cfg("notes")));
-  EXPECT_EQ(GetFocus(), Control(kUserListId));
 
   prompt.AnswerButtons({IDYES});
+  SetFocus(Control(kRemoveButtonId));  // as the click on it leaves it
   Command(kRemoveButtonId);
   EXPECT_FALSE(testing::FileExists(test.Cfg("notes")));
   EXPECT_EQ(Status()[0] + " " + std::to_string(SelectedRow(kUserListId)), "Count: 1 0");
@@ -233,18 +229,24 @@ TEST_F(MainWindowTest, PopupOpensBesideTheMouseAndWorksByMouseAndKeys) {
   EXPECT_EQ(EditorName(), window.UserCommands()[1].name);
 }
 
+// Each list is the outer width less 1705 twips: "Command" 2/10 of it, "Path" 6/10, "Parameter(s)"
+// the rest less 70; in the system list 2.3/10 and 7.7/10 less 355.
 TEST_F(MainWindowTest, ColumnsFollowTheWidthAndSmallSizesAreRefused) {
   const UINT dpi = GetDpiForWindow(window.Handle());
-  SetWindowPos(window.Handle(), nullptr, 0, 0, 900, 600, SWP_NOMOVE | SWP_NOZORDER);
-  const MainLayout expected = LayoutMainWindow(PixelsToTwips(900, dpi), PixelsToTwips(600, dpi));  // outer size
-  const double columns[] = {expected.userColumns.command, expected.userColumns.path, expected.userColumns.parameters};
-  for (int column = 0; column < 3; ++column) {
-    EXPECT_EQ(ListView_GetColumnWidth(Control(kUserListId), column), TwipsToPixels(columns[column], dpi)) << column;
+  SetWindowPos(window.Handle(), nullptr, 0, 0, TwipsToPixels(13500, dpi), 600, SWP_NOMOVE | SWP_NOZORDER);
+  const std::pair<MainControl, std::vector<double>> expected[] = {{kUserListId, {2359, 7077, 2289}},
+                                                                  {kSystemListId, {2712.85, 8727.15}}};
+  for (const auto& [list, columns] : expected) {
+    for (int column = 0; column < static_cast<int>(columns.size()); ++column) {
+      EXPECT_EQ(ListView_GetColumnWidth(Control(list), column), TwipsToPixels(columns[column], dpi)) << column;
+    }
   }
-  SetWindowPos(window.Handle(), nullptr, 0, 0, 900, TwipsToPixels(4000, dpi), SWP_NOMOVE | SWP_NOZORDER);
+  SetWindowPos(window.Handle(), nullptr, 0, 0, TwipsToPixels(13500, dpi), TwipsToPixels(4000, dpi),
+               SWP_NOMOVE | SWP_NOZORDER);
   RECT outer{};
   GetWindowRect(window.Handle(), &outer);
-  EXPECT_EQ(std::pair(outer.right - outer.left, outer.bottom - outer.top), std::pair(900L, 600L));  // as before the drag
+  EXPECT_EQ(std::pair(outer.right - outer.left, outer.bottom - outer.top),
+            std::pair(static_cast<LONG>(TwipsToPixels(13500, dpi)), 600L));  // as before the drag
 }
 
 TEST_F(MainWindowTest, CategoryEntriesArePlacedAgainForANewDpi) {
@@ -277,6 +279,38 @@ TEST_F(MainWindowOther, MarksAndTipsSayWhyACommandCannotWork) {
         {"gone", "2 Target not found: C:\\nowhere\\gone.txt"}, {"site", "0 "}, {"share", "0 "}};
     EXPECT_EQ(std::to_string(overlay) + " " + tip, expected.at(name));
   }
+}
+
+TEST_F(MainWindowTest, AnEditorBelowItsOwnDialogIsNeitherReplacedNorClosed) {
+  Select(kUserListId, 0);
+  Notify(kUserListId, NM_DBLCLK);
+  const HWND editor = EditorWindow();
+  ASSERT_NE(editor, nullptr);
+  // While its file dialog is up, another row is opened, a new command asked for and the window closed.
+  bool windowTookInput = true;
+  prompt.WhileAsking([&] {
+    windowTookInput = IsWindowEnabled(window.Handle()) != FALSE;
+    Select(kUserListId, 1);
+    Notify(kUserListId, NM_DBLCLK);
+    Command(kAddButtonId);
+    SendMessageA(window.Handle(), WM_CLOSE, 0, 0);
+  });
+  SendMessageA(editor, WM_COMMAND, IDC_EDITOR_GET_FILE, 0);
+  EXPECT_FALSE(windowTookInput);
+  EXPECT_TRUE(IsWindow(window.Handle()) && IsWindowEnabled(window.Handle()));
+  EXPECT_EQ(EditorWindow(), editor);
+  EXPECT_EQ(EditorName(), window.UserCommands()[0].name);
+}
+
+TEST_F(MainWindowTest, TheSelectionFollowsItsCommandWhenARowAboveItGoes) {
+  testing::WriteFileBytes(test.Cfg("zed"), DefinitionFileText("zed", "C:\\z.txt", "", 1));
+  window.OnDue();  // what the store watch starts once the files settle
+  ASSERT_EQ(RowOf("web"), 1);  // notes, web, zed
+  Select(kUserListId, 1);
+  DeleteFileA(test.Cfg("notes").c_str());
+  window.OnDue();
+  EXPECT_EQ(SelectedRow(kUserListId), RowOf("web"));
+  EXPECT_EQ(RowOf("web"), 0);
 }
 
 }  // namespace
