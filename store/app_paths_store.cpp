@@ -10,6 +10,7 @@
 #include "store/store_paths.h"
 #include "store/target_path.h"
 #include "store/text.h"
+#include "store/whole_file.h"
 
 namespace quillet {
 
@@ -31,7 +32,6 @@ void DeleteIfNormalFile(const std::string& path) {
   if (IsNormalFile(path)) DeleteFileA(path.c_str());
 }
 
-bool Exists(const std::string& path) { return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
 
 // Appends the rows of one scope's App Paths key; false when it cannot be read.
 bool ListScope(const StoreContext& store, StoreScope scope, const std::unordered_set<std::string>& ownNames,
@@ -75,7 +75,7 @@ EntryOwner OwnerOfEntry(const StoreContext& store, const std::string& name) {
   if (SameNameIgnoringCase(target, GeneratedFilePath(store.programFolder, name, ".lnk"))) return EntryOwner::ThisCopy;
   const std::string launcherName = "\\Cmds\\run_" + name + ".lnk";
   const bool quilletLauncher = EndsWithIgnoringCase(target, launcherName) && target.size() > launcherName.size();
-  return quilletLauncher && !Exists(target) ? EntryOwner::Orphaned : EntryOwner::Other;
+  return quilletLauncher && !FileExists(target) ? EntryOwner::Orphaned : EntryOwner::Other;
 }
 
 DeleteResult DeleteAppPathsKey(HKEY root, const std::string& name) {

@@ -2,6 +2,7 @@
 
 #include "store/command_writer.h"
 #include "store/store_paths.h"
+#include "store/whole_file.h"
 
 namespace quillet {
 
@@ -18,10 +19,9 @@ void LauncherQueue::WaitForOldest() {
   Pending oldest = std::move(pending_.front());
   pending_.pop_front();
   const std::string shortcut = GeneratedFilePath(store_.programFolder, oldest.name, ".lnk");
-  const auto there = [&] { return GetFileAttributesA(shortcut.c_str()) != INVALID_FILE_ATTRIBUTES; };
   // The script has ended, or the shortcut is there; either way the shortcut tells.
   if (store_.writer.UsesScripts()) store_.waitForScript(oldest.script.Get(), shortcut, kScriptWaitMs);
-  if (there()) return;
+  if (FileExists(shortcut)) return;
   if (store_.writer.UsesScripts() && oldest.retries < std::size(kRetryPausesMs)) {
     // The pause is a wait for a file that is not coming, so a window keeps painting meanwhile.
     store_.waitForScript(nullptr, shortcut, kRetryPausesMs[oldest.retries]);
@@ -31,7 +31,7 @@ void LauncherQueue::WaitForOldest() {
       return;
     }
   }
-  if (!there()) missing_.push_back(oldest.name);
+  if (!FileExists(shortcut)) missing_.push_back(oldest.name);
 }
 
 std::vector<std::string> LauncherQueue::Finish() {

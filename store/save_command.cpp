@@ -19,7 +19,6 @@ namespace {
 constexpr std::size_t kLargestKeptFile = 1 << 20;  // a launcher shortcut or definition file put back
 constexpr DWORD kLongestAddress = 2084;           // INTERNET_MAX_URL_LENGTH and its NUL
 
-bool Exists(const std::string& path) { return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
 
 std::int16_t WindowModeOfStyle(int style) {
   return style == kWindowMaximized || style == kWindowMinimized ? static_cast<std::int16_t>(style)
@@ -213,7 +212,7 @@ class Save {
   }
 
   bool WriteLauncher() {
-    if (request_.launcher == LauncherSource::KeepOrGenerate && Exists(launcher_)) return true;
+    if (request_.launcher == LauncherSource::KeepOrGenerate && FileExists(launcher_)) return true;
     launcherBefore_.emplace(launcher_);
     definitionBefore_.emplace(definition_);
     launcherTouched_ = true;
@@ -266,13 +265,13 @@ class Save {
         if (written.script && TerminateProcess(written.script.Get(), 1)) WaitForSingleObject(written.script.Get(), 1000);
         return Fail(SaveFailure::ScriptTimedOut);
       }
-      if (Exists(marker)) break;
+      if (FileExists(marker)) break;
       if (attempt == 1) return Fail(SaveFailure::ScriptFailed);
     }
     DeleteMarker(marker);
     DeleteFileA(Generated(".url").c_str());
     const std::optional<DefinitionFields> fields = ReadDefinitionFile(store_, name_);
-    if (!fields || !Exists(launcher_)) return Fail(SaveFailure::ScriptFailed);
+    if (!fields || !FileExists(launcher_)) return Fail(SaveFailure::ScriptFailed);
     command_ = {name_, fields->target, fields->parameters, WindowModeFromText(fields->windowModeText)};
     return true;
   }

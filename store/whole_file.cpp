@@ -7,6 +7,8 @@
 
 namespace quillet {
 
+bool FileExists(const std::string& path) { return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
+
 namespace {
 
 bool WriteNewFile(const std::string& path, const std::string& bytes) {

@@ -1,7 +1,7 @@
 #include "ui/common/dpi.h"
 
 #include "store/shell_functions.h"
-#include "ui/common/scoped_gdi.h"
+#include "ui/common/scoped_ui_handles.h"
 
 namespace quillet {
 

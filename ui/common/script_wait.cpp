@@ -5,12 +5,9 @@
 #include "store/scoped_handles.h"
 #include "store/target_path.h"
 #include "ui/common/message_loop.h"
+#include "store/whole_file.h"
 
 namespace quillet {
-
-namespace {
-bool Exists(const std::string& path) { return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
-}  // namespace
 
 bool WaitForScriptWithMessages(HANDLE process, const std::string& file, DWORD timeoutMs) {
   // Without the process, a file made in the file's folder wakes the wait, and so does a look every 50 ms.
@@ -21,7 +18,7 @@ bool WaitForScriptWithMessages(HANDLE process, const std::string& file, DWORD ti
   const DWORD waited = process || change ? 1 : 0;
   const ULONGLONG deadline = GetTickCount64() + timeoutMs;
   for (;;) {
-    if (process ? WaitForSingleObject(process, 0) == WAIT_OBJECT_0 : Exists(file)) return true;
+    if (process ? WaitForSingleObject(process, 0) == WAIT_OBJECT_0 : FileExists(file)) return true;
     const ULONGLONG now = GetTickCount64();
     if (now >= deadline) return false;
     const DWORD slice = static_cast<DWORD>(std::min<ULONGLONG>(deadline - now, process ? INFINITE : 50));

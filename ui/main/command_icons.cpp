@@ -4,7 +4,7 @@
 #include "ui/main/file_types.h"
 #include "store/shell_functions.h"
 #include "store/text.h"
-#include "ui/common/scoped_gdi.h"
+#include "ui/common/scoped_ui_handles.h"
 
 namespace quillet {
 
@@ -35,10 +35,10 @@ HBITMAP Canvas(int width, int height) {
 // Built-in pictures are drawn at 16 x 16 pixels; above that they are scaled pixel by pixel, so
 // that the mask colour stays exact.
 void AddScaled(HIMAGELIST images, HBITMAP picture, int pictures, int drawnSize, int size, COLORREF mask) {
-  const ScopedGdiObject<HBITMAP> scaled(Canvas(pictures * size, size));
+  const ScopedBitmap scaled(Canvas(pictures * size, size));
   {
     const ScopedWindowDc screen;
-    const ScopedMemoryDc from(screen.Get()), to(screen.Get());
+    const ScopedMemoryDc from(CreateCompatibleDC(screen.Get())), to(CreateCompatibleDC(screen.Get()));
     const ScopedSelection fromPicture(from.Get(), picture), toScaled(to.Get(), scaled.Get());
     SetStretchBltMode(to.Get(), COLORONCOLOR);
     StretchBlt(to.Get(), 0, 0, pictures * size, size, from.Get(), 0, 0, pictures * drawnSize, drawnSize, SRCCOPY);
@@ -75,12 +75,12 @@ int CommandIcons::ProgramIcon(const std::string& path) {
 }
 
 int CommandIcons::AddDrawn(const std::function<void(HDC)>& draw, int drawnSize, COLORREF background) {
-  const ScopedGdiObject<HBITMAP> picture(Canvas(drawnSize, drawnSize));
+  const ScopedBitmap picture(Canvas(drawnSize, drawnSize));
   {
     const ScopedWindowDc screen;
-    const ScopedMemoryDc canvas(screen.Get());
+    const ScopedMemoryDc canvas(CreateCompatibleDC(screen.Get()));
     const ScopedSelection drawnOn(canvas.Get(), picture.Get());
-    const ScopedGdiObject<HBRUSH> fill(CreateSolidBrush(background));
+    const ScopedBrush fill(CreateSolidBrush(background));
     const RECT all{0, 0, drawnSize, drawnSize};
     FillRect(canvas.Get(), &all, fill.Get());
     draw(canvas.Get());
@@ -99,8 +99,8 @@ namespace {
 
 // A mark in the lower left corner of a command's icon: a disc with a white sign on it.
 void DrawMark(HDC canvas, COLORREF disc, bool cross) {
-  const ScopedGdiObject<HBRUSH> fill(CreateSolidBrush(disc));
-  const ScopedGdiObject<HPEN> edge(CreatePen(PS_SOLID, 1, RGB(255, 255, 255)));
+  const ScopedBrush fill(CreateSolidBrush(disc));
+  const ScopedPen edge(CreatePen(PS_SOLID, 1, RGB(255, 255, 255)));
   const ScopedSelection brush(canvas, fill.Get()), pen(canvas, edge.Get());
   Ellipse(canvas, 0, 6, 10, 16);
   if (cross) {

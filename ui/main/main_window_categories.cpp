@@ -10,7 +10,7 @@
 #include "ui/main/main_menu.h"
 #include "store/app_paths_store.h"
 #include "ui/common/store_messages.h"
-#include "ui/common/scoped_gdi.h"
+#include "ui/common/scoped_ui_handles.h"
 
 namespace quillet {
 

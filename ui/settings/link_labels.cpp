@@ -5,7 +5,7 @@
 
 #include "resources/resource_ids.h"
 #include "ui/common/dialog_styling.h"
-#include "ui/common/scoped_gdi.h"
+#include "ui/common/scoped_ui_handles.h"
 
 namespace quillet {
 
