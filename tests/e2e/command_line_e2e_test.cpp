@@ -60,39 +60,33 @@ TEST_P(CommandLineEitherWay, TheClearWordEmptiesTheRunHistory) {
 TEST_P(CommandLineEitherWay, TheFirstStartOffersTheExplorerEntryThatMakesCommandsAndSettingsSwitchIt) {
   SetFirstStartDone(false);
   const auto first = Start();
-  const auto question = tools::WaitForDialog("Quillet (First Run)", 20000, first->Id());  // its text: Startup
+  const auto question = tools::WaitForDialog("Quillet (First Run)", kDialogTimeoutMs, first->Id());  // its text: Startup
   ASSERT_TRUE(question && tools::PressButton(question->window, "Yes"));
   const std::string command = "\"" + program.File("quillet.exe") + "\" %1";
   // The script writes the folders' entry last.
   ASSERT_TRUE(Eventually([&] { return RegistryText(HKEY_CURRENT_USER, kEntries[1] + "\\command") == command; }));
 
-  // The entry, on a file, asks for a name.
-  const std::string name = NewName("cmd");
-  const ChildProcess quillet(command.substr(0, command.size() - 2) + target);
-  const auto input = tools::WaitForDialog("Quillet", 20000, quillet.Id());
-  ASSERT_TRUE(input && input->hasEdit);
-  EXPECT_EQ(input->editText, "mycommand");
-  ASSERT_TRUE(tools::SetControlText(input->window, 0, name) && tools::PressButton(input->window, "OK") &&
-              tools::WaitForDialogGone(input->window, 10000));
-  Answer("Quillet", "Command added...\r\n\r\nName: " + name + "\r\nPath: " + target, "OK", quillet.Id());
-  EXPECT_EQ(quillet.WaitForExit(), 0u);
-  ASSERT_TRUE(WaitForFile(Generated(name, ".lnk"), 20));
-  EXPECT_EQ(Run(name), (Recorded{"", targetFolder, "1"}));
-
-  // And on a folder, which becomes a command that opens it (a folder's path ends in a backslash).
-  const std::string folderName = NewName("dir");
-  const ChildProcess onFolder(command.substr(0, command.size() - 2) + targetFolder);
-  const auto folderInput = tools::WaitForDialog("Quillet", 20000, onFolder.Id());
-  ASSERT_TRUE(folderInput && tools::SetControlText(folderInput->window, 0, folderName) &&
-              tools::PressButton(folderInput->window, "OK") && tools::WaitForDialogGone(folderInput->window, 10000));
-  Answer("Quillet", "Command added...\r\n\r\nName: " + folderName + "\r\nPath: " + targetFolder + "\\", "OK", onFolder.Id());
-  EXPECT_EQ(onFolder.WaitForExit(), 0u);
-  ASSERT_TRUE(WaitForFile(Generated(folderName, ".lnk"), 20));
-  EXPECT_EQ(ReadShortcut(Generated(folderName, ".lnk")).value_or(ShortcutFields{}).target, targetFolder + "\\");
+  // The entry asks for a name, on a file and on a folder (whose path then ends in a backslash).
+  for (const std::string& path : {target, targetFolder}) {
+    const std::string name = NewName("cmd"), made = path == target ? target : targetFolder + "\\";
+    const ChildProcess quillet(command.substr(0, command.size() - 2) + path);
+    const auto input = tools::WaitForDialog("Quillet", kDialogTimeoutMs, quillet.Id());
+    ASSERT_TRUE(input && input->hasEdit);
+    EXPECT_EQ(input->editText, "mycommand");
+    ASSERT_TRUE(tools::SetControlText(input->window, 0, name) && tools::PressButton(input->window, "OK") &&
+                tools::WaitForDialogGone(input->window, kDialogTimeoutMs));
+    Answer("Quillet", "Command added...\r\n\r\nName: " + name + "\r\nPath: " + made, "OK", quillet.Id());
+    EXPECT_EQ(quillet.WaitForExit(), 0u);
+    ASSERT_TRUE(WaitForFile(Generated(name, ".lnk"), 20));
+    EXPECT_EQ(ReadShortcut(Generated(name, ".lnk")).value_or(ShortcutFields{}).target, made);
+    if (path == target) {
+      EXPECT_EQ(Run(name), (Recorded{"", targetFolder, "1"}));
+    }
+  }
 
   // The settings' buttons run the scripts that take the entry away and bring it back.
   PostMessageA(MainWindow(*first), WM_COMMAND, kMenuSettings, 0);
-  const auto settings = tools::WaitForDialog("Settings", 20000, first->Id());
+  const auto settings = tools::WaitForDialog("Settings", kDialogTimeoutMs, first->Id());
   ASSERT_TRUE(settings);
   const HWND page = FindWindowExA(settings->window, nullptr, "#32770", nullptr);  // the tab's page
   for (const std::string button : {"Remove Context Menu", "Add Context Menu", "Remove Context Menu"}) {

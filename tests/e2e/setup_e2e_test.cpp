@@ -3,6 +3,7 @@
 // behind, in the files and the registry.
 
 #include <cstdlib>
+#include <filesystem>
 #include <map>
 
 #include "store/store_paths.h"
@@ -18,57 +19,36 @@ constexpr const char* kUninstallKey = "Software\\Microsoft\\Windows\\CurrentVers
 constexpr const char* kContextMenuEntry = "Software\\Classes\\*\\shell\\QuilletCreateCommand";
 constexpr const char* kForeignClear = "C:\\Other Program\\clear.vbs";
 
-// Every subkey and value under the key, with its type and bytes, in the order the registry keeps them.
-std::string RegistryDump(HKEY root, const std::string& key) {
-  HKEY opened = nullptr;
-  if (RegOpenKeyExA(root, key.c_str(), 0, KEY_READ, &opened) != ERROR_SUCCESS) return "-";
-  std::string dump;
-  char name[16384];
-  for (DWORD i = 0;; ++i) {
-    DWORD nameSize = sizeof name, type = 0, dataSize = 0;
-    if (RegEnumValueA(opened, i, name, &nameSize, nullptr, &type, nullptr, &dataSize) != ERROR_SUCCESS) break;
-    std::string data(dataSize, '\0');
-    nameSize = sizeof name;
-    RegEnumValueA(opened, i, name, &nameSize, nullptr, &type, reinterpret_cast<BYTE*>(data.data()), &dataSize);
-    dump += std::string(name) + "=" + std::to_string(type) + ":" + data + "\n";
-  }
-  std::vector<std::string> subkeys;
-  for (DWORD i = 0;; ++i) {
-    DWORD nameSize = sizeof name;
-    if (RegEnumKeyExA(opened, i, name, &nameSize, nullptr, nullptr, nullptr, nullptr) != ERROR_SUCCESS) break;
-    subkeys.emplace_back(name);
-  }
-  RegCloseKey(opened);
-  for (const std::string& subkey : subkeys) dump += "[" + subkey + "]\n" + RegistryDump(root, key + "\\" + subkey);
+// The key as reg.exe exports it, every subkey and value with its type and data; "-" when missing.
+std::string RegistryDump(const std::string& key) {
+  const std::string file = std::string(std::getenv("TEMP")) + "\\" + UniqueName("dump") + ".reg";
+  const auto exported = ChildProcess("reg export " + QuoteArgument(key) + " " + QuoteArgument(file) + " /y")
+                            .WaitForExit(kProcessStartMs);
+  EXPECT_TRUE(exported.has_value()) << key;
+  const std::string dump = exported == 0u ? ReadFileBytes(file) : "-";
+  DeleteFileA(file.c_str());
   return dump;
 }
 
 // Every file and folder under the folder but `skipped`, with the size of each file.
 std::string FolderDump(const std::string& folder, const std::string& skipped) {
   std::string dump;
-  WIN32_FIND_DATAA found{};
-  const HANDLE search = FindFirstFileA((folder + "\\*").c_str(), &found);
-  if (search == INVALID_HANDLE_VALUE) return dump;
-  do {
-    const std::string name = found.cFileName;
-    if (name == "." || name == ".." || folder + "\\" + name == skipped) continue;
-    if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
-      dump += name + "\\\n" + FolderDump(folder + "\\" + name, skipped);
-    } else {
-      dump += name + " " + std::to_string(found.nFileSizeLow) + "\n";
-    }
-  } while (FindNextFileA(search, &found));
-  FindClose(search);
+  for (auto entry = std::filesystem::recursive_directory_iterator(folder); entry != decltype(entry)(); ++entry) {
+    if (entry->path() == skipped) entry.disable_recursion_pending();
+    else dump += entry->path().string() + (entry->is_regular_file() ? " " + std::to_string(entry->file_size()) : "") + "\n";
+  }
   return dump;
 }
 
 // What a per-user install must leave as it was: the computer's keys and its Program Files (but
 // the test's own program folder there, whose target records each start).
 std::string ComputerDump(const std::string& testFolder) {
-  return RegistryDump(HKEY_LOCAL_MACHINE, kAppPathsKey) +
-         RegistryDump(HKEY_LOCAL_MACHINE, "Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall") +
-         RegistryDump(HKEY_LOCAL_MACHINE, "Software\\Classes\\*") +
-         RegistryDump(HKEY_LOCAL_MACHINE, "Software\\Classes\\Directory") + FolderDump(std::getenv("ProgramFiles"), testFolder);
+  std::string dump = FolderDump(std::getenv("ProgramFiles"), testFolder);
+  for (const char* key : {kAppPathsKey, "Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall", "Software\\Classes\\*",
+                          "Software\\Classes\\Directory"}) {
+    dump += RegistryDump(std::string("HKLM\\") + key);
+  }
+  return dump;
 }
 
 class Setup : public E2eTest {

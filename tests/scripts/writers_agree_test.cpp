@@ -9,7 +9,6 @@
 
 #include "store/save_command.h"
 #include "store/shortcut_request.h"
-#include "tests/support/script_runner.h"
 #include "tests/support/test_store.h"
 #include "tests/tools/shortcut_reader.h"
 
@@ -75,18 +74,6 @@ TEST(WritersAgree, LaunchersDefinitionsAndImportsAreTheSameEitherWay) {
     EXPECT_EQ(scripts.launcher, c.expected);
     EXPECT_EQ(native, scripts);
   }
-}
-
-// What only the script does: without the QUILLET_SHORTCUT_* variables (the store always sets
-// them) it reads the fields from the command line the program gives it as well. Blanks come back
-// single, empty fields stay empty.
-TEST(CShortcutScript, CommandLineServesWithoutTheVariables) {
-  const TempProgramFolder program(TempProgramFolder::Scripts::Copied);
-  const std::string lnk = program.Cmds() + "\\run_line.lnk";
-  ASSERT_TRUE(RunScript(program.Path(), "cshortcut.vbs",
-                        ShortcutScriptParameters({lnk, "C:\\Program Files\\App\\app.exe", "", 3, "-a  b ; c"})));
-  ASSERT_TRUE(WaitForFile(lnk, 15));
-  EXPECT_EQ(ReadShortcutTwice(lnk), (ShortcutFields{"C:\\Program Files\\App\\app.exe", "-a b ; c", "", SW_SHOWMAXIMIZED}));
 }
 
 }  // namespace

@@ -50,12 +50,11 @@ class RecordingPrompt : public Prompt {
   }
   // What the user does elsewhere while the next file dialog is open.
   void WhileAsking(std::function<void()> action) { whileAsking_ = std::move(action); }
-  std::optional<std::string> OpenFile(const FileDialogRequest& request) override {
-    fileRequests_.push_back(request);
+  std::optional<std::string> OpenFile(const FileDialogRequest&) override {
     if (whileAsking_) std::exchange(whileAsking_, {})();
     return Next(files_);
   }
-  // Answered from the same queue as OpenFile, and recorded with it.
+  // Answered from the same queue as OpenFile.
   std::optional<std::string> SaveFile(const FileDialogRequest& request) override { return OpenFile(request); }
   std::optional<std::string> ChooseFolder() override { return Next(folders_); }
   void ShowHelpTopic(const std::string& helpFile, int topic) override { helpTopics_.push_back({helpFile, topic}); }
@@ -66,7 +65,6 @@ class RecordingPrompt : public Prompt {
     for (const auto& each : records_) lines.push_back(each.text + "|" + each.title + "|" + std::to_string(each.flags));
     return lines;
   }
-  const std::vector<FileDialogRequest>& FileRequests() const { return fileRequests_; }
   const std::vector<HelpRecord>& HelpTopics() const { return helpTopics_; }
 
  private:
@@ -83,7 +81,6 @@ class RecordingPrompt : public Prompt {
   std::deque<std::string> inputs_;
   std::deque<std::optional<std::string>> files_, folders_;
   std::vector<PromptRecord> records_;
-  std::vector<FileDialogRequest> fileRequests_;
   std::vector<HelpRecord> helpTopics_;
 };
 

@@ -49,9 +49,6 @@ TEST_F(CommandEditorTest, FileFolderAndHelpButtons) {
   SetWindowTextA(editor.Item(IDC_EDITOR_PATH), "typed");
   Command(IDC_EDITOR_GET_FILE);  // cancelled: the file chosen last comes back
   EXPECT_EQ(Text(IDC_EDITOR_PATH), "C:\\Tools\\a.exe");
-  const FileDialogRequest& asked = prompt.FileRequests().at(0);  // files that exist, of all kinds first
-  EXPECT_EQ(asked.filter + "|" + std::to_string(asked.filterIndex) + "|" + std::to_string(asked.flags),
-            "All Files (*.*)|*.*|Exe Files (*.exe)|*.exe|1|4096");
 
   prompt.AnswerFolders({std::string("C:\\Tools"), std::string("D:\\"), std::nullopt});
   for (const char* expected : {"C:\\Tools\\", "D:\\", "D:\\"}) {
