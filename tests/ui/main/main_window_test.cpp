@@ -218,16 +218,34 @@ TEST_F(MainWindowTest, PopupWorksByMouseAndKeys) {
   EXPECT_EQ(EditorName(), window.UserCommands()[1].name);
 }
 
-// The sizes come from the design's table of places, which the end-to-end test's client size checks.
-TEST_F(MainWindowTest, SmallSizesAreRefusedEachDimensionOnItsOwn) {
+TEST_F(MainWindowTest, ControlsAndColumnsFollowTheSizeAndSmallSizesAreRefusedEachDimensionOnItsOwn) {
   const UINT dpi = GetDpiForWindow(window.Handle());
+  const auto place = [](HWND of) {
+    RECT rect{};
+    GetWindowRect(of, &rect);
+    return rect;
+  };
+  const RECT frame = place(window.Handle()), button = place(Control(kRemoveButtonId)), help = place(Control(kHelpPictureId));
+  SetWindowPos(window.Handle(), nullptr, 0, 0, frame.right - frame.left + 40, 600, SWP_NOMOVE | SWP_NOZORDER);
+  const RECT moved = place(Control(kRemoveButtonId));
+  EXPECT_EQ(std::pair(moved.left, moved.top - button.top), std::pair(button.left, 600 - (frame.bottom - frame.top)));
+  EXPECT_EQ(std::pair(place(Control(kHelpPictureId)).left - help.left, moved.top - button.top),
+            std::pair(40L, place(Control(kHelpPictureId)).top - help.top));  // the help picture follows the corner
+  // Each list is the outer width less 1705 twips: "Command" 2/10 of it, "Path" 6/10, "Parameter(s)"
+  // the rest less 70; in the system list 2.3/10 and 7.7/10 less 355.
   SetWindowPos(window.Handle(), nullptr, 0, 0, TwipsToPixels(13500, dpi), 600, SWP_NOMOVE | SWP_NOZORDER);
-  SetWindowPos(window.Handle(), nullptr, 0, 0, TwipsToPixels(13500, dpi), TwipsToPixels(4000, dpi),
+  const std::pair<MainControl, std::vector<double>> columns[] = {{kUserListId, {2359, 7077, 2289}},
+                                                                 {kSystemListId, {2712.85, 8727.15}}};
+  for (const auto& [list, widths] : columns) {
+    for (int column = 0; column < static_cast<int>(widths.size()); ++column) {
+      EXPECT_EQ(ListView_GetColumnWidth(Control(list), column), TwipsToPixels(widths[column], dpi)) << column;
+    }
+  }
+  SetWindowPos(window.Handle(), nullptr, 0, 0, TwipsToPixels(12000, dpi), TwipsToPixels(4000, dpi),
                SWP_NOMOVE | SWP_NOZORDER);
-  RECT outer{};
-  GetWindowRect(window.Handle(), &outer);
+  const RECT outer = place(window.Handle());
   EXPECT_EQ(std::pair(outer.right - outer.left, outer.bottom - outer.top),
-            std::pair(static_cast<LONG>(TwipsToPixels(13500, dpi)), 600L));  // as before the drag
+            std::pair(static_cast<LONG>(TwipsToPixels(12000, dpi)), 600L));  // the new width, the height as before
 }
 
 TEST_F(MainWindowTest, CategoryEntriesArePlacedAgainForANewDpi) {
