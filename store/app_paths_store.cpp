@@ -32,7 +32,6 @@ void DeleteIfNormalFile(const std::string& path) {
   if (IsNormalFile(path)) DeleteFileA(path.c_str());
 }
 
-
 // Appends the rows of one scope's App Paths key; false when it cannot be read.
 bool ListScope(const StoreContext& store, StoreScope scope, const std::unordered_set<std::string>& ownNames,
                SystemCommandList& systemCommands) {

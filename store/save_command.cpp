@@ -19,7 +19,6 @@ namespace {
 constexpr std::size_t kLargestKeptFile = 1 << 20;  // a launcher shortcut or definition file put back
 constexpr DWORD kLongestAddress = 2084;           // INTERNET_MAX_URL_LENGTH and its NUL
 
-
 std::int16_t WindowModeOfStyle(int style) {
   return style == kWindowMaximized || style == kWindowMinimized ? static_cast<std::int16_t>(style)
                                                                 : std::int16_t{kWindowNormal};

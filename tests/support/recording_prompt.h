@@ -5,9 +5,9 @@
 
 #include <deque>
 #include <functional>
-#include <utility>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "ui/common/prompt.h"

@@ -65,6 +65,7 @@ class ScopedSelection {
   HDC dc_;
   HGDIOBJ previous_;
 };
+
 using ScopedImageList = ScopedHandle<HIMAGELIST, ImageListTraits>;
 using ScopedAccelerators = ScopedHandle<HACCEL, AcceleratorTraits>;
 
